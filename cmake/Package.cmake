@@ -1,0 +1,12 @@
+# `cmake --build <dir> --target package` makes HueSnap-<version>-win64.zip with
+# the program and a short readme. The installer comes later.
+install(TARGETS HueSnap RUNTIME DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/package/ReadMe.txt DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME HueSnap)
+set(CPACK_PACKAGE_VENDOR Tuvo)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_SYSTEM_NAME win64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+include(CPack)

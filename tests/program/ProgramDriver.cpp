@@ -1,0 +1,72 @@
+#include "ProgramDriver.h"
+
+namespace testing_program {
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    const wchar_t* title;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != search->processId || !IsWindowVisible(hwnd)) return TRUE;
+    wchar_t text[256] = L"";
+    GetWindowTextW(hwnd, text, 256);
+    if (lstrcmpW(text, search->title) != 0) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+ProgramDriver::~ProgramDriver() {
+    if (running()) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, 10000);
+    }
+    if (info_.hThread) CloseHandle(info_.hThread);
+    if (info_.hProcess) CloseHandle(info_.hProcess);
+}
+
+std::wstring ProgramDriver::folderOfThisProgram() {
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+bool ProgramDriver::start(const std::wstring& arguments) {
+    const std::wstring exe = folderOfThisProgram() + L"HueSnap.exe";
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    return CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &info_) != 0;
+}
+
+HWND ProgramDriver::waitForWindow(const wchar_t* title, DWORD timeoutMs) {
+    WindowSearch search = {info_.dwProcessId, title, nullptr};
+    waitUntil(timeoutMs, [&] {
+        EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    });
+    return search.found;
+}
+
+bool ProgramDriver::waitForExit(DWORD timeoutMs) {
+    if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    GetExitCodeProcess(info_.hProcess, &exitCode_);
+    return true;
+}
+
+bool ProgramDriver::running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+}  // namespace testing_program

@@ -1,0 +1,48 @@
+#pragma once
+// Starts HueSnap.exe from the folder of the running test program and finds its
+// windows, through Win32 only, so the same tests run on Windows and under Wine.
+#include <windows.h>
+
+#include <string>
+
+namespace testing_program {
+
+// Pumps this thread's queue and sleeps in short steps until `done` or the timeout.
+template <typename Done>
+bool waitUntil(DWORD timeoutMs, Done done) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount() - start > timeoutMs) return false;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(20);
+    }
+}
+
+class ProgramDriver {
+public:
+    ProgramDriver() = default;
+    ProgramDriver(const ProgramDriver&) = delete;
+    ProgramDriver& operator=(const ProgramDriver&) = delete;
+    // Kills the program if a failing test left it running, so no test leaks a process.
+    ~ProgramDriver();
+
+    // Starts <test folder>\HueSnap.exe with the given arguments.
+    bool start(const std::wstring& arguments = std::wstring());
+    // The first visible top-level window of the program's process with that title.
+    HWND waitForWindow(const wchar_t* title, DWORD timeoutMs);
+    // Waits for the process to end; returns false on timeout. Stores the exit code.
+    bool waitForExit(DWORD timeoutMs);
+    DWORD exitCode() const { return exitCode_; }
+    DWORD processId() const { return info_.dwProcessId; }
+    bool running() const;
+
+    static std::wstring folderOfThisProgram();
+
+private:
+    PROCESS_INFORMATION info_ = {};  // owned: both handles are closed in the destructor
+    DWORD exitCode_ = STILL_ACTIVE;
+};
+
+}  // namespace testing_program
