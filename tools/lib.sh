@@ -17,7 +17,7 @@ configure_and_build() {
     # failed configure must not leave a build.ninja that later runs trust.
     cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-      -DHUESNAP_DEPS_PREFIX="$prefix" >"$BUILD_DIR.configure.log" 2>&1 \
+      -DHUESNAP_DEPS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE="${HUESNAP_BUILD_TYPE:-RelWithDebInfo}" >"$BUILD_DIR.configure.log" 2>&1 \
       || { tail -n 30 "$BUILD_DIR.configure.log" >&2; rm -f "$BUILD_DIR/build.ninja" "$BUILD_DIR/CMakeCache.txt"; \
            fail "configuring the build failed (log: $BUILD_DIR.configure.log)"; }
   fi
