@@ -1,0 +1,20 @@
+# Every project header must compile on its own: one generated source per header
+# includes just that header. The object library is part of the normal build.
+set(_libraries foundation xml lang settings framework image gui app picker)
+set(_check_sources "")
+foreach(lib ${_libraries})
+  file(GLOB_RECURSE _headers CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/${lib}/*.h)
+  foreach(header ${_headers})
+    string(MAKE_C_IDENTIFIER ${header} _id)
+    set(_tu ${CMAKE_BINARY_DIR}/header_check/${_id}.cpp)
+    file(CONFIGURE OUTPUT ${_tu} CONTENT "#include \"${header}\"\n#include \"${header}\"\n")
+    list(APPEND _check_sources ${_tu})
+  endforeach()
+endforeach()
+if(_check_sources)
+  add_library(header_check OBJECT ${_check_sources})
+  target_include_directories(header_check PRIVATE ${PROJECT_SOURCE_DIR})
+  # The headers may use the third-party include folders their libraries use.
+  target_link_libraries(header_check PRIVATE third_party_jpeg)
+  huesnap_strict(header_check)
+endif()
