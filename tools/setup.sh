@@ -21,7 +21,7 @@ PACKAGES=(
   wine wine64
   xvfb x11-utils imagemagick
   googletest
-  dpkg-dev ca-certificates
+  dpkg-dev ca-certificates python3
 )
 
 missing_packages() {

@@ -5,7 +5,8 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-configure_and_build
+# HUESNAP_BUILD_TARGET=x builds only that target (handy while other folders are mid-change).
+configure_and_build ${HUESNAP_BUILD_TARGET:+--target $HUESNAP_BUILD_TARGET}
 
 cleanup() {
   stop_wine
