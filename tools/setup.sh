@@ -9,7 +9,7 @@ set -euo pipefail
 
 die() { echo "setup: $*" >&2; exit 1; }
 
-DEPS_ROOT=${HUESNAP_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/tuvo-huesnap}
+DEPS_ROOT=${HUESNAP_DEPS:-${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/tuvo-huesnap}
 PREFIX="$DEPS_ROOT/x86_64-w64-mingw32"
 JPEG_STAMP="$PREFIX/.libjpeg-turbo.done"
 
