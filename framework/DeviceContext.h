@@ -19,7 +19,7 @@ public:
     bool selectBitmap(HBITMAP bitmap);
 
 private:
-    HDC dc_;                           // owned: DeleteDC
+    HDC dc_;                            // owned: DeleteDC
     HGDIOBJ originalBitmap_ = nullptr;  // the DC's own 1x1 bitmap, put back before deletion
 };
 

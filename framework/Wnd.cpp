@@ -27,7 +27,8 @@ Wnd* Wnd::fromHandle(HWND hwnd) {
 void Wnd::bind(HWND hwnd) {
     hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    previous_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Wnd::route)));
+    previous_ =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Wnd::route)));
 }
 
 void Wnd::unbind() {
@@ -48,15 +49,15 @@ LRESULT CALLBACK Wnd::bindOnCreate(int code, WPARAM wp, LPARAM lp) {
     return CallNextHookEx(tBindHook, code, wp, lp);
 }
 
-bool Wnd::createEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
-                   int width, int height, HWND parent, HMENU menuOrId) {
+bool Wnd::createEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y, int width,
+                   int height, HWND parent, HMENU menuOrId) {
     if (hwnd_) return false;
     HHOOK outerHook = tBindHook;  // creation may nest (a window creating another in WM_CREATE)
     Wnd* outerPending = tPendingBind;
     tBindHook = SetWindowsHookExW(WH_CBT, &Wnd::bindOnCreate, nullptr, GetCurrentThreadId());
     tPendingBind = this;
-    HWND created = tBindHook ? CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent,
-                                               menuOrId, GetModuleHandleW(nullptr), nullptr)
+    HWND created = tBindHook ? CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+                                               GetModuleHandleW(nullptr), nullptr)
                              : nullptr;
     if (tBindHook) UnhookWindowsHookEx(tBindHook);
     tBindHook = outerHook;
@@ -83,7 +84,9 @@ HWND Wnd::detach() {
     return hwnd;
 }
 
-bool Wnd::destroy() { return hwnd_ && DestroyWindow(hwnd_); }
+bool Wnd::destroy() {
+    return hwnd_ && DestroyWindow(hwnd_);
+}
 
 LRESULT Wnd::defaultProc(UINT msg, WPARAM wp, LPARAM lp) {
     return previous_ ? CallWindowProcW(previous_, hwnd_, msg, wp, lp) : DefWindowProcW(hwnd_, msg, wp, lp);

@@ -24,8 +24,8 @@ public:
     bool isBound() const { return hwnd_ != nullptr; }
 
     // Creates a window bound to this object; false (and no window) on failure.
-    bool createEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
-                  int width, int height, HWND parent, HMENU menuOrId);
+    bool createEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y, int width,
+                  int height, HWND parent, HMENU menuOrId);
     // Binds this object to an existing window of the current process (subclassing it).
     bool attach(HWND existing);
     // Unbinds without destroying: the window gets its previous procedure back.

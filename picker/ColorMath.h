@@ -23,14 +23,22 @@ struct HslTriple {
     std::int32_t lightness;   // whole percent, 0..100
 };
 
-inline int redOf(ColorValue value) { return int(value & 0xFF); }
-inline int greenOf(ColorValue value) { return int((value >> 8) & 0xFF); }
-inline int blueOf(ColorValue value) { return int((value >> 16) & 0xFF); }
+inline int redOf(ColorValue value) {
+    return int(value & 0xFF);
+}
+inline int greenOf(ColorValue value) {
+    return int((value >> 8) & 0xFF);
+}
+inline int blueOf(ColorValue value) {
+    return int((value >> 16) & 0xFF);
+}
 inline ColorValue makeColor(int red, int green, int blue) {
     return ColorValue(red & 0xFF) | ColorValue(green & 0xFF) << 8 | ColorValue(blue & 0xFF) << 16;
 }
 // A grey has no hue of its own: callers keep the hue they had.
-inline bool isGrey(ColorValue value) { return redOf(value) == greenOf(value) && greenOf(value) == blueOf(value); }
+inline bool isGrey(ColorValue value) {
+    return redOf(value) == greenOf(value) && greenOf(value) == blueOf(value);
+}
 
 // Channels 0..255 in. Each output has its own destination so a caller can send
 // any of them to a scratch variable instead of its stored value.

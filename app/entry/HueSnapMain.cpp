@@ -26,14 +26,14 @@ void paintProductName(HWND hwnd) {
 
 LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_PAINT:
-        paintProductName(hwnd);
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcW(hwnd, msg, wp, lp);
+        case WM_PAINT:
+            paintProductName(hwnd);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(hwnd, msg, wp, lp);
     }
 }
 

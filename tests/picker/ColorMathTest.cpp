@@ -10,7 +10,9 @@ using namespace s::image::gui::dialogs::huesnap;
 
 namespace {
 
-HslTriple hsl(int r, int g, int b) { return rgbToHsl(makeColor(r, g, b)); }
+HslTriple hsl(int r, int g, int b) {
+    return rgbToHsl(makeColor(r, g, b));
+}
 
 void expectHsl(int r, int g, int b, int h, int s, int l) {
     HslTriple got = hsl(r, g, b);
@@ -21,8 +23,8 @@ void expectHsl(int r, int g, int b, int h, int s, int l) {
 
 void expectRgb(int h, int s, int l, int r, int g, int b) {
     ColorValue got = hslToRgb(HslTriple{h, s, l});
-    EXPECT_EQ(makeColor(r, g, b), got) << h << "/" << s << "/" << l << " gave " << redOf(got) << ","
-                                       << greenOf(got) << "," << blueOf(got);
+    EXPECT_EQ(makeColor(r, g, b), got) << h << "/" << s << "/" << l << " gave " << redOf(got) << "," << greenOf(got)
+                                       << "," << blueOf(got);
 }
 
 }  // namespace
@@ -122,8 +124,8 @@ TEST(HslToRgb, ZeroSaturationIsGreyOfLightness) {
 
 TEST(HueToChannel, WrapsOnceAndPicksTheSegment) {
     EXPECT_DOUBLE_EQ(0.2, hueToChannel(0.2, 0.8, -1.0 + 1.0));  // t = 0 -> p
-    EXPECT_DOUBLE_EQ(0.8, hueToChannel(0.2, 0.8, 0.3));        // 1/6 <= t < 1/2 -> q
-    EXPECT_DOUBLE_EQ(0.2, hueToChannel(0.2, 0.8, 0.9));        // t >= 2/3 -> p
+    EXPECT_DOUBLE_EQ(0.8, hueToChannel(0.2, 0.8, 0.3));         // 1/6 <= t < 1/2 -> q
+    EXPECT_DOUBLE_EQ(0.2, hueToChannel(0.2, 0.8, 0.9));         // t >= 2/3 -> p
     EXPECT_DOUBLE_EQ(hueToChannel(0.2, 0.8, 0.9), hueToChannel(0.2, 0.8, -0.1));
     EXPECT_DOUBLE_EQ(hueToChannel(0.2, 0.8, 0.1), hueToChannel(0.2, 0.8, 1.1));
 }

@@ -15,8 +15,8 @@ namespace testing_resources {
 
 struct Counts {
     DWORD gdi;
-    DWORD user;           // Windows: all USER objects; WINE: windows only
-    ULONG_PTR kernel;     // Windows: the handle count; WINE: the value of the next free handle
+    DWORD user;        // Windows: all USER objects; WINE: windows only
+    ULONG_PTR kernel;  // Windows: the handle count; WINE: the value of the next free handle
     bool operator==(const Counts& o) const { return gdi == o.gdi && user == o.user && kernel == o.kernel; }
     bool operator!=(const Counts& o) const { return !(*this == o); }
 };
@@ -84,7 +84,13 @@ inline Counts current() {
     typedef BOOL(WINAPI * HandleCountFn)(HANDLE, PDWORD);
     static const HandleCountFn handleCount = reinterpret_cast<HandleCountFn>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetProcessHandleCount")));
-    if (runningOnWine()) return Counts{detail::wineGdiObjects(), detail::wineWindows(), detail::wineNextFreeHandle()};
+    if (runningOnWine()) {
+        // The first window enumeration sets up user32 and creates lasting GDI objects.
+        static const DWORD warmUp = detail::wineWindows();
+        (void)warmUp;
+        const DWORD windows = detail::wineWindows();
+        return Counts{detail::wineGdiObjects(), windows, detail::wineNextFreeHandle()};
+    }
     DWORD kernel = 0;
     if (handleCount) handleCount(GetCurrentProcess(), &kernel);
     return Counts{GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
