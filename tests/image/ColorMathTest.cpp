@@ -1,12 +1,12 @@
 // Colour conversions: the exact numbers the sliders and the hex field show.
-#include "picker/ColorMath.h"
+#include "image/color/ColorMath.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 
-using namespace s::image::gui::dialogs::huesnap;
+using namespace s::image::color;
 
 namespace {
 

@@ -6,13 +6,14 @@
 // truncates toward zero; nothing rounds to nearest. The numbers the user sees
 // on the sliders and in the hex field depend on exactly that, so a round trip
 // may lose one unit per channel (grey 128 gives L 50, which gives back 127).
+//
+// The main colour window and the slider drawer's hue/saturation/lightness
+// gradients both use these, so they live in the imaging library below both.
 #include <cstdint>
 
 namespace s {
 namespace image {
-namespace gui {
-namespace dialogs {
-namespace huesnap {
+namespace color {
 
 // Laid out as the Windows COLORREF: red in bits 0-7, green 8-15, blue 16-23.
 typedef std::uint32_t ColorValue;
@@ -67,8 +68,6 @@ struct SwatchName {
 };
 SwatchName swatchName(ColorValue value);
 
-}  // namespace huesnap
-}  // namespace dialogs
-}  // namespace gui
+}  // namespace color
 }  // namespace image
 }  // namespace s

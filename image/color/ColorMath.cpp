@@ -1,12 +1,10 @@
-#include "picker/ColorMath.h"
+#include "image/color/ColorMath.h"
 
 #include <cwchar>
 
 namespace s {
 namespace image {
-namespace gui {
-namespace dialogs {
-namespace huesnap {
+namespace color {
 
 namespace {
 
@@ -124,8 +122,6 @@ SwatchName swatchName(ColorValue value) {
     return name;
 }
 
-}  // namespace huesnap
-}  // namespace dialogs
-}  // namespace gui
+}  // namespace color
 }  // namespace image
 }  // namespace s
