@@ -1,0 +1,25 @@
+#pragma once
+// Orders two array elements of signed bytes. compare(a, b) takes pointers to the two
+// elements and answers -1, 0 or 1; the case-insensitive twin is the same.
+#include <cstdint>
+
+#include "foundation/base/IComparator.h"
+#include "foundation/base/IObject.h"
+
+namespace s::comp {
+
+class CompS08 : public base::IObject, public base::IComparator {
+public:
+    static constexpr wchar_t CLASS_NAME[] = L"s_comp_CompS08";
+
+    // The instance the arrays hand out, made on first use.
+    static const CompS08& shared();
+
+    const wchar_t* getClassName() const override { return CLASS_NAME; }
+    // Comparators are not pooled: a plain new object.
+    CompS08* newInstance() const override;
+
+    int32_t compare(const void* a, const void* b) const override;
+};
+
+}  // namespace s::comp
