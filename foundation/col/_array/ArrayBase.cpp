@@ -6,6 +6,7 @@
 
 #include "foundation/base/IComparator.h"
 #include "foundation/col/CollectionInputStream.h"
+#include "foundation/col/Growth.h"
 #include "foundation/col/_array/Iterator.h"
 
 namespace s::col::_array {
@@ -46,18 +47,7 @@ int32_t ArrayBase::compareTo(const base::IComparable* other, const base::ICompar
 // ---- Growth
 
 uint32_t ArrayBase::nextCapacity(uint32_t capacity) {
-    uint64_t next;
-    if (capacity < 100) {
-        next = 100;
-    } else if (capacity < 10000000) {
-        next = uint64_t(capacity) * 3;
-    } else if (capacity < 50000000) {
-        next = uint64_t(capacity) * 2;
-    } else if (capacity < 100000000) {
-        next = uint64_t(capacity) * 3 / 2;
-    } else {
-        next = uint64_t(capacity) * 6 / 5;
-    }
+    const uint64_t next = col::grownCapacity(capacity);
     return next > UINT32_MAX ? UINT32_MAX : uint32_t(next);
 }
 

@@ -8,6 +8,7 @@
 #include <cwchar>
 
 #include "foundation/base/IComparator.h"
+#include "foundation/col/Growth.h"
 #include "foundation/thread/EasyPooler.h"
 
 namespace s::str::strbuffer {
@@ -57,18 +58,7 @@ StrBuffer::~StrBuffer() { free(text_); }
 // ---- Growth
 
 uint32_t StrBuffer::nextCapacity(uint32_t capacity) {
-    uint64_t next;
-    if (capacity < 100) {
-        next = 100;
-    } else if (capacity < 10000000) {
-        next = uint64_t(capacity) * 3;
-    } else if (capacity < 50000000) {
-        next = uint64_t(capacity) * 2;
-    } else if (capacity < 100000000) {
-        next = uint64_t(capacity) * 3 / 2;
-    } else {
-        next = uint64_t(capacity) * 6 / 5;
-    }
+    const uint64_t next = col::grownCapacity(capacity);
     return next > MAX_CAPACITY ? MAX_CAPACITY : uint32_t(next);
 }
 
