@@ -1,0 +1,26 @@
+#pragma once
+// The basic Counter drawer: holds the colours the skin gives it and
+// paints the element's plain box, a 1-pixel frame in kDigits.
+// Controls draw their details themselves.
+#include <windows.h>
+
+#include "foundation/thread/Pooled.h"
+#include "gui/drawer/DrawerColours.h"
+#include "gui/drawer/ICounter.h"
+
+namespace s::gui::drawer::counter::win {
+
+class Basic : public DrawerColours<ICounter, ICounter::kColourCount> {
+    S_POOLED_CLASS(Basic, L"s_gui_drawer_counter_win_Basic")
+
+public:
+    Basic() = default;
+    Basic(const Basic&) = delete;
+    Basic& operator=(const Basic&) = delete;
+
+    void paint(HDC dc, int left, int top, int right, int bottom) override;
+    // Every colour black.
+    void reset() override { clearColours(); }
+};
+
+}  // namespace s::gui::drawer::counter::win

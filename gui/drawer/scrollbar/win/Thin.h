@@ -1,0 +1,26 @@
+#pragma once
+// The thin ScrollBar drawer: holds the colours the skin gives it and
+// paints the element's plain box, a 1-pixel frame in kLine.
+// Controls draw their details themselves.
+#include <windows.h>
+
+#include "foundation/thread/Pooled.h"
+#include "gui/drawer/DrawerColours.h"
+#include "gui/drawer/IScrollBar.h"
+
+namespace s::gui::drawer::scrollbar::win {
+
+class Thin : public DrawerColours<IScrollBar, IScrollBar::kColourCount> {
+    S_POOLED_CLASS(Thin, L"s_gui_drawer_scrollbar_win_Thin")
+
+public:
+    Thin() = default;
+    Thin(const Thin&) = delete;
+    Thin& operator=(const Thin&) = delete;
+
+    void paint(HDC dc, int left, int top, int right, int bottom) override;
+    // Every colour black.
+    void reset() override { clearColours(); }
+};
+
+}  // namespace s::gui::drawer::scrollbar::win
