@@ -1,0 +1,42 @@
+#include "gui/win/UIThread.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <new>
+
+#include "gui/win/Window.h"
+
+namespace s::gui::win {
+
+UIThread* UIThread::newInstance() const { return new (std::nothrow) UIThread(); }
+
+bool UIThread::hasEnded() const { return !handle() || WaitForSingleObject(handle(), 0) == WAIT_OBJECT_0; }
+
+void UIThread::prepareThread() {
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), 0xFF};
+    InitCommonControlsEx(&controls);
+    oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
+    // Fails harmlessly when another thread of the process set security first.
+    CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY, RPC_C_IMP_LEVEL_IMPERSONATE,
+                         nullptr, EOAC_NONE, nullptr);
+}
+
+bool UIThread::initInstance() {
+    prepareThread();
+    // The window is handed over right after the thread starts.
+    while (!window_.load()) Sleep(10);
+    if (!window_.load()->createOnThread()) return false;
+    ready_.store(true);
+    return true;
+}
+
+int UIThread::exitInstance(int loopResult) {
+    ready_.store(false);
+    if (Window* window = window_.load()) window->destroyOnThread();
+    if (oleInitialized_) OleUninitialize();
+    oleInitialized_ = false;
+    return loopResult;
+}
+
+}  // namespace s::gui::win
