@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "support/TestFiles.h"
+
 #include "foundation/str/strbuffer/StrBuffer.h"
 
 namespace settingstest {
@@ -95,67 +97,9 @@ private:
     std::wstring path_;
 };
 
-// A new folder below the temporary folder, removed with everything in it at the end.
-class TemporaryFolder {
-public:
-    explicit TemporaryFolder(const wchar_t* tag) {
-        wchar_t base[MAX_PATH + 1];
-        GetTempPathW(MAX_PATH, base);
-        path_ = std::wstring(base) + uniqueName(tag);
-        CreateDirectoryW(path_.c_str(), nullptr);
-    }
-    ~TemporaryFolder() { removeTree(path_); }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    const std::wstring& path() const { return path_; }
-    std::wstring file(const wchar_t* relative) const { return path_ + L"\\" + relative; }
-
-    static void removeTree(const std::wstring& folder) {
-        WIN32_FIND_DATAW data;
-        HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                if (wcscmp(data.cFileName, L".") == 0 || wcscmp(data.cFileName, L"..") == 0) continue;
-                const std::wstring child = folder + L"\\" + data.cFileName;
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    removeTree(child);
-                } else {
-                    SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileW(child.c_str());
-                }
-            } while (FindNextFileW(find, &data));
-            FindClose(find);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
-
-private:
-    std::wstring path_;
-};
-
-inline std::string readBytes(const std::wstring& path) {
-    std::string bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got != 0) bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
-}
-
-inline bool writeBytes(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
-    CloseHandle(file);
-    return ok;
-}
-
-inline bool fileExists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using testing_files::TemporaryFolder;
+using testing_files::fileExists;
+using testing_files::readBytes;
+using testing_files::writeBytes;
 
 }  // namespace settingstest
