@@ -10,6 +10,8 @@
 // WM_NCCREATE, WM_NCCALCSIZE and WM_CREATE.
 #include <windows.h>
 
+#include <atomic>
+
 namespace framework {
 
 class Wnd {
@@ -20,8 +22,9 @@ public:
     // Destroys the window if it is still bound (only legal on the window's thread).
     virtual ~Wnd();
 
-    HWND handle() const { return hwnd_; }
-    bool isBound() const { return hwnd_ != nullptr; }
+    // Other threads read the handle to send or post to the window, so it is atomic.
+    HWND handle() const { return hwnd_.load(); }
+    bool isBound() const { return hwnd_.load() != nullptr; }
 
     // Creates a window bound to this object; false (and no window) on failure.
     bool createEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y, int width,
@@ -52,7 +55,7 @@ private:
     void bind(HWND hwnd);
     void unbind();
 
-    HWND hwnd_ = nullptr;         // not owned by the handle value: destroyed through destroy() or by its parent
+    std::atomic<HWND> hwnd_{nullptr};  // destroyed through destroy(), the destructor or its parent
     WNDPROC previous_ = nullptr;  // the procedure the window had before it was bound
 };
 
