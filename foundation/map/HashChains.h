@@ -58,6 +58,16 @@ public:
 
     // The node whose stored hash equals `hash` and whose stored key equals `key`
     // (ignoring case when asked), or null with *link at the end of the chain.
+    // Before a put: the first put makes the bucket array, later ones grow it at
+    // half load. False only when the first array cannot be made; a table that
+    // cannot grow still works, with longer chains.
+    static bool makeRoom(col::_array::ArrayP& buckets, uint32_t& sizeIndex, uint32_t count) {
+        if (buckets.length() == 0) return allocate(buckets, sizeIndex);
+        if (count >= buckets.length() / 2 && sizeIndex + 1 < HASH_SIZE_COUNT && grow(buckets, sizeIndex, sizeIndex + 1))
+            ++sizeIndex;
+        return true;
+    }
+
     static Node* locate(const col::_array::ArrayP& buckets, const base::IObject* key, uint32_t hash, bool ignoreCase,
                         Node*** link) {
         Node** heads = reinterpret_cast<Node**>(const_cast<col::_array::ArrayP&>(buckets).elements());

@@ -27,12 +27,7 @@ uint32_t MapTable::hashOf(const base::IObject* key) const {
 }
 
 bool MapTable::put(base::IObject* key, uint32_t hash, base::IObject* value) {
-    if (buckets_.length() == 0) {
-        if (!Chains::allocate(buckets_, sizeIndex_)) return false;
-    } else if (count_ >= buckets_.length() / 2 && sizeIndex_ + 1 < HASH_SIZE_COUNT) {
-        // A table that cannot grow still works, with longer chains.
-        if (Chains::grow(buckets_, sizeIndex_, sizeIndex_ + 1)) ++sizeIndex_;
-    }
+    if (!Chains::makeRoom(buckets_, sizeIndex_, count_)) return false;
     Node** link;
     if (Chains::locate(buckets_, key, hash, caseInsensitive_, &link)) return false;
     Node* node = Chains::newNode();
