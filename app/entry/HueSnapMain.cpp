@@ -1,9 +1,11 @@
-// Entry point of HueSnap.exe.
+// Entry point of HueSnap.exe: the application object and wWinMain.
 //
 // Until the start-up sequence is built on the class library, the program shows
 // a plain window with the product name so that the build, the resources and the
 // whole-program tests have a real window to work with.
 #include <windows.h>
+
+#include "framework/WinApp.h"
 
 namespace {
 
@@ -49,25 +51,38 @@ bool registerFrameClass(HINSTANCE instance) {
     return RegisterClassExW(&wc) != 0;
 }
 
+class HueSnapApp : public framework::WinApp {
+protected:
+    // Shows the product window; its WM_DESTROY ends the loop with code 0.
+    bool initInstance() override {
+        if (!registerFrameClass(instance())) {
+            MessageBoxW(nullptr, L"Window Registration Failed!", L"Error!", MB_ICONERROR | MB_OK);
+            return false;
+        }
+        HWND frame = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 360, 200,
+                                     nullptr, nullptr, instance(), nullptr);
+        if (!frame) {
+            MessageBoxW(nullptr, L"Window Creation Failed!", L"Error!", MB_ICONERROR | MB_OK);
+            return false;
+        }
+        ShowWindow(frame, showCommand());
+        UpdateWindow(frame);
+        started_ = true;
+        return true;
+    }
+
+    // A window that could not be made is a failed start, not a normal end.
+    int exitInstance(int code) override { return started_ ? code : 1; }
+
+private:
+    bool started_ = false;  // the product window was made and shown
+};
+
+// The program's one application object: it registers itself before wWinMain runs.
+HueSnapApp theApp;
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    if (!registerFrameClass(instance)) {
-        MessageBoxW(nullptr, L"Window Registration Failed!", L"Error!", MB_ICONERROR | MB_OK);
-        return 1;
-    }
-    HWND frame = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 360, 200,
-                                 nullptr, nullptr, instance, nullptr);
-    if (!frame) {
-        MessageBoxW(nullptr, L"Window Creation Failed!", L"Error!", MB_ICONERROR | MB_OK);
-        return 1;
-    }
-    ShowWindow(frame, showCommand);
-    UpdateWindow(frame);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return framework::WinApp::runMain(instance, showCommand);
 }
