@@ -21,6 +21,7 @@ void IComponent::resetComponent() {
     visible_ = true;
     enabled_ = true;
     editable_ = true;
+    acceptsWheel_ = false;
     foreground_ = RGB(0, 0, 0);
     background_ = RGB(0xF0, 0xF0, 0xF0);
     parent_ = nullptr;

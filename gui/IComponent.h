@@ -76,6 +76,12 @@ public:
         return component->isVisible() && sizeAlongFlow > 0;
     }
 
+    // ---- Mouse wheel
+    // A component that takes the wheel is offered the wheel turns made over it
+    // before its window raises its own wheel event (sliders move with the wheel).
+    bool isAcceptingWheel() const { return acceptsWheel_; }
+    virtual void setAcceptingWheel(bool accept) { acceptsWheel_ = accept; }
+
     // ---- Parent and origin
     IContainer* getParent() const { return parent_; }
     void setParent(IContainer* parent) { parent_ = parent; }
@@ -127,7 +133,7 @@ private:
     int originX_, originY_;
     // The geometry the native window has (absolute in the parent's client area).
     int committedX_, committedY_, committedWidth_, committedHeight_;
-    bool visible_, enabled_, editable_;
+    bool visible_, enabled_, editable_, acceptsWheel_;
     COLORREF foreground_, background_;
     IContainer* parent_;  // not owned
 };

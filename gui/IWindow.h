@@ -13,6 +13,8 @@
 
 namespace s::gui {
 
+class IPopupMenu;
+
 // The event kinds a window raises (the numbers are part of the listener contract).
 enum EventKind : int {
     EVENT_CLOSING = 1,            // WM_CLOSE; a listener may refuse it
@@ -78,6 +80,21 @@ public:
     virtual int getLastHotKeyId() const = 0;
     virtual int getLastTimerId() const = 0;
     virtual POINT getLastCursorPosition() const = 0;
+
+    // Menus, owned by the window from here on (a replaced one is released at once,
+    // the rest with the window). The menu bar is attached to the native window;
+    // the popup menu shows on a right click inside the window; the tray menu shows
+    // on a right click on the notification icon.
+    virtual void setMenuBar(IPopupMenu* menu) = 0;
+    virtual void setPopupMenu(IPopupMenu* menu) = 0;
+    virtual void setTrayMenu(IPopupMenu* menu) = 0;
+    virtual IPopupMenu* getMenuBar() const = 0;
+    virtual IPopupMenu* getPopupMenu() const = 0;
+    virtual IPopupMenu* getTrayMenu() const = 0;
+    // The window's small and large icons, owned by the window from here on (pass
+    // copies of shared icons): set on the window and its hidden owner, destroyed
+    // when replaced and with the window.
+    virtual void setIcons(HICON smallIcon, HICON largeIcon) = 0;
 };
 
 }  // namespace s::gui

@@ -3,6 +3,7 @@
 #include "gui/win/Window.h"
 
 #include "foundation/thread/EasyPooler.h"
+#include "gui/IPopupMenu.h"
 #include "gui/win/ReflectionRules.h"
 #include "gui/win/UIThread.h"
 #include "gui/win/WindowClass.h"
@@ -17,7 +18,12 @@ Window::Window()
       created_(false),
       components_(col::_array::ArrayP::acquire()),
       buffer_(nullptr),
-      drawer_(nullptr) {
+      drawer_(nullptr),
+      menuBar_(nullptr),
+      popupMenu_(nullptr),
+      trayMenu_(nullptr),
+      smallIcon_(nullptr),
+      largeIcon_(nullptr) {
     for (auto& list : listeners_) list = col::_array::ArrayP::acquire();
     resetFields();
     startThread();
@@ -27,6 +33,8 @@ Window::~Window() {
     shutdown();
     releaseLists();
     releaseBackBuffer();
+    releaseMenus();
+    releaseIcons();
 }
 
 COLORREF Window::defaultBackground() {
@@ -51,12 +59,19 @@ void Window::resetFields() {
     borderCapture_ = sizing_ = false;
     dragStart_ = POINT{0, 0};
     dragStartRect_ = RECT{0, 0, 0, 0};
+    offeringWheel_ = false;
+    defaultSize_ = DEFAULT_SIZE;
+    minimumSize_ = DEFAULT_MINIMUM_SIZE;
+    titleButtonSize_ = DEFAULT_TITLE_BUTTON_SIZE;
+    borderWidth_ = DEFAULT_BORDER_WIDTH;
     setBackground(defaultBackground());
 }
 
 void Window::reset() {
     resetFields();
     releaseBackBuffer();
+    releaseMenus();
+    releaseIcons();
     if (components_) components_->reset();
     for (auto* list : listeners_)
         if (list) list->reset();
@@ -97,18 +112,22 @@ bool Window::createOnThread() {
     UpdateWindow(handle());
     if (watchClipboard_) joinClipboardChain();
     created_ = true;
+    if (menuBar_) SetMenu(handle(), menuBar_->getMenuHandle());
+    applyIcons();
     return true;
 }
 
 void Window::destroyOnThread() {
     leaveClipboardChain();
+    // The menu bar belongs to its menu object: destroying the window must not take it along.
+    if (isBound() && GetMenu(handle())) SetMenu(handle(), nullptr);
     if (isBound()) destroy();
     if (owner_.isBound()) owner_.destroy();
 }
 
 void Window::setWatchClipboard(bool watch) {
     watchClipboard_ = watch;
-    if (HWND hwnd = handle()) SendMessageW(hwnd, WM_APP_WATCH_CLIPBOARD, watch ? 1 : 0, 0);
+    if (HWND hwnd = liveHandle()) SendMessageW(hwnd, WM_APP_WATCH_CLIPBOARD, watch ? 1 : 0, 0);
 }
 
 void Window::joinClipboardChain() {
@@ -181,25 +200,25 @@ void Window::raise(int kind) {
 }
 
 LRESULT Window::sendUserEvent(const wchar_t* name, void* data, int a, int b) {
-    HWND hwnd = handle();
+    HWND hwnd = liveHandle();
     if (!hwnd) return 0;
     UserEvent event{name, data, a, b};
     return SendMessageW(hwnd, WM_APP_USER_EVENT, reinterpret_cast<WPARAM>(&event), 0);
 }
 
 void Window::close() {
-    if (HWND hwnd = handle()) SendMessageW(hwnd, WM_APP_CLOSE, 0, 0);
+    if (HWND hwnd = liveHandle()) SendMessageW(hwnd, WM_APP_CLOSE, 0, 0);
 }
 
 bool Window::startTimer(int id, int intervalMs) {
-    HWND hwnd = handle();
+    HWND hwnd = liveHandle();
     if (!hwnd || id < 0) return false;
     TimerRequest request{id, intervalMs};
     return SendMessageW(hwnd, WM_APP_START_TIMER, reinterpret_cast<WPARAM>(&request), 0) != 0;
 }
 
 bool Window::stopTimer(int id) {
-    HWND hwnd = handle();
+    HWND hwnd = liveHandle();
     if (!hwnd || id < 0) return false;
     TimerRequest request{id, 0};
     return SendMessageW(hwnd, WM_APP_STOP_TIMER, reinterpret_cast<WPARAM>(&request), 0) != 0;

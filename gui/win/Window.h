@@ -54,12 +54,21 @@ public:
         WM_APP_STOP_TIMER = WM_USER + 21,  // wParam: TimerRequest* (interval unused)
         WM_APP_SET_DRAWER = 0x8020,        // wParam: the window drawer or null (see setWindowDrawer)
         WM_APP_WATCH_CLIPBOARD = 0x8021,   // wParam: join (1) or leave (0) the clipboard-viewer chain
+        WM_APP_SET_MENU_BAR = 0x8022,      // wParam: the menu bar's HMENU or null (see setMenuBar)
         WM_APP_ADD_HOT_KEY = WM_USER + 12, // wParam: HotKeyRequest*; returns 1 when registered
     };
     // Native timer ids of application timers are the application id plus this.
     static constexpr UINT_PTR TIMER_ID_OFFSET = 10000;
     // How long destruction waits for the thread in all.
     static constexpr DWORD DESTROY_BUDGET_MS = 5000;
+    // Defaults of a new or reset window, for the behaviours built on this class:
+    // the size it takes when nothing else says, the smallest size a user can
+    // drag it to, the size of a title-bar button and the width of the border
+    // band that resizes a skinned window.
+    static constexpr SIZE DEFAULT_SIZE = {500, 500};
+    static constexpr SIZE DEFAULT_MINIMUM_SIZE = {100, 100};
+    static constexpr SIZE DEFAULT_TITLE_BUTTON_SIZE = {23, 23};
+    static constexpr int DEFAULT_BORDER_WIDTH = 5;
 
     struct UserEvent {
         const wchar_t* name;  // not owned
@@ -118,6 +127,23 @@ public:
     int getLastHotKeyId() const override { return hotKeyId_; }
     int getLastTimerId() const override { return timerId_; }
     POINT getLastCursorPosition() const override { return cursor_; }
+    void setMenuBar(IPopupMenu* menu) override;
+    void setPopupMenu(IPopupMenu* menu) override;
+    void setTrayMenu(IPopupMenu* menu) override;
+    IPopupMenu* getMenuBar() const override { return menuBar_; }
+    IPopupMenu* getPopupMenu() const override { return popupMenu_; }
+    IPopupMenu* getTrayMenu() const override { return trayMenu_; }
+    void setIcons(HICON smallIcon, HICON largeIcon) override;
+    HICON getSmallIcon() const { return smallIcon_; }
+    HICON getLargeIcon() const { return largeIcon_; }
+
+    // The defaults above, kept per window so behaviours can change them.
+    SIZE getDefaultSize() const { return defaultSize_; }
+    void setDefaultSize(SIZE size) { defaultSize_ = size; }
+    SIZE getMinimumSize() const { return minimumSize_; }
+    void setMinimumSize(SIZE size) { minimumSize_ = size; }
+    SIZE getTitleButtonSize() const { return titleButtonSize_; }
+    int getBorderWidth() const { return borderWidth_; }
 
     // Takes the mouse capture (on the window's thread); its loss raises EVENT_CAPTURE_LOST.
     void takeCapture();
@@ -154,9 +180,15 @@ protected:
     virtual void onOwnTimer(UINT_PTR id) {}
     virtual void onMiddleClick() {}
     virtual void onSizeChanged() {}
+    // A left click on the notification icon, before its listeners run: the restore
+    // behaviour brings the window back from the notification area.
+    virtual void onTrayRestore() {}
 
 private:
     void resetFields();
+    // The handle while the window's thread runs it, else null: a thread that was
+    // suspended because it would not end must never be sent to.
+    HWND liveHandle() const { return created_.load() ? handle() : nullptr; }
     void startThread();
     void stopThread();
     LRESULT onClose(WPARAM wp, LPARAM lp);
@@ -191,6 +223,17 @@ private:
     void resizeByDrag(POINT screen);
     void endBorderCapture();
     void releaseLists();
+    // Menus and icons (WindowMenus.cpp).
+    bool routeMenuCommand(int commandId);
+    void showPopupMenu();
+    void showTrayMenu();
+    void replaceMenu(IPopupMenu*& slot, IPopupMenu* menu);
+    void releaseMenus();
+    void applyIcons();
+    void releaseIcons();
+    // Offers a wheel turn at the screen point to the components of `container`
+    // that take the wheel; true when one took it.
+    bool offerWheel(const IContainer* container, POINT screen, WPARAM wp, LPARAM lp);
 
     InvisibleWindow owner_;                 // owned (embedded): the hidden owner window
     UIThread* thread_;                      // owned: deleted once it ended or was suspended
@@ -213,6 +256,14 @@ private:
     image::win::BufferedImage* buffer_;  // owned (pooled): the back buffer, made on first paint
     drawer::IWindow* drawer_;            // not owned: belongs to the skin
     bool dragByBody_;
+    IPopupMenu* menuBar_;    // owned (pooled)
+    IPopupMenu* popupMenu_;  // owned (pooled)
+    IPopupMenu* trayMenu_;   // owned (pooled)
+    HICON smallIcon_;        // owned: destroyed when replaced and with the window
+    HICON largeIcon_;        // owned
+    bool offeringWheel_;     // a child may send the wheel back while it is offered
+    SIZE defaultSize_, minimumSize_, titleButtonSize_;
+    int borderWidth_;
     LRESULT sizingHit_;   // the border under the pointer while it is captured, else 0
     bool borderCapture_;  // the window holds the capture for a border
     bool sizing_;         // a border is being dragged

@@ -101,6 +101,14 @@ LRESULT Window::onActivate(WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Window::onMouseWheel(WPARAM wp, LPARAM lp) {
+    // A child that takes the wheel and sends it back here must not be offered it again.
+    if (!offeringWheel_) {
+        offeringWheel_ = true;
+        const POINT screen = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        const bool taken = offerWheel(this, screen, wp, lp);
+        offeringWheel_ = false;
+        if (taken) return 0;
+    }
     UINT lines = 3;
     SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
     wheelAmount_ = GET_WHEEL_DELTA_WPARAM(wp) > 0 ? int(lines) : -int(lines);
@@ -120,8 +128,13 @@ LRESULT Window::onCaptureChanged(WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Window::onTray(LPARAM lp) {
-    if (lp == WM_RBUTTONDOWN) raise(EVENT_TRAY_RBUTTON_DOWN);
-    if (lp == WM_LBUTTONDOWN) raise(EVENT_TRAY_LBUTTON_DOWN);
+    if (lp == WM_RBUTTONDOWN) {
+        raise(EVENT_TRAY_RBUTTON_DOWN);
+        showTrayMenu();
+    } else if (lp == WM_LBUTTONDOWN) {
+        onTrayRestore();
+        raise(EVENT_TRAY_LBUTTON_DOWN);
+    }
     return 0;
 }
 
@@ -213,6 +226,12 @@ bool Window::dispatchListenerEvent(UINT msg, WPARAM wp, LPARAM lp, LRESULT* resu
     case WM_DRAWCLIPBOARD:
         *result = onDrawClipboard(wp, lp);
         return true;
+    case WM_COMMAND:
+        // Menus and accelerators come without a control; controls' commands are
+        // reflected to the control by the class procedure.
+        if (lp != 0 || HIWORD(wp) != 0 || !routeMenuCommand(LOWORD(wp))) return false;
+        *result = 0;
+        return true;
     default:
         return false;
     }
@@ -224,6 +243,7 @@ LRESULT Window::windowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (dispatchPaint(msg, wp, lp, &result)) return result;
     if (const int kind = plainEventKind(msg)) {
         raise(kind);
+        if (msg == WM_RBUTTONDOWN) showPopupMenu();
         return handleBorderDrag(msg, lp) ? 0 : defaultProc(msg, wp, lp);
     }
     switch (msg) {
@@ -249,6 +269,9 @@ LRESULT Window::windowProc(UINT msg, WPARAM wp, LPARAM lp) {
         } else {
             leaveClipboardChain();
         }
+        return 0;
+    case WM_APP_SET_MENU_BAR:
+        SetMenu(handle(), reinterpret_cast<HMENU>(wp));
         return 0;
     case WM_APP_ADD_HOT_KEY:
         return onAddHotKey(wp);

@@ -7,6 +7,7 @@
 
 #include "gui/drawer/IWindow.h"
 #include "gui/win/Window.h"
+#include "tests/gui/WindowTestSupport.h"
 
 namespace {
 
@@ -57,25 +58,12 @@ private:
     COLORREF frame_ = RGB(0xF0, 0x10, 0x10);
 };
 
-class FunctionListener : public s::gui::events::IEventListener {
-public:
-    explicit FunctionListener(std::function<void()> action) : action_(std::move(action)) {}
-    void onEvent(IComponent*, int) override { action_(); }
-
-private:
-    std::function<void()> action_;
-};
-
-struct WindowHolder {
-    Window* window = Window::acquire();
-    ~WindowHolder() {
-        if (window) window->release();
-    }
-};
+using window_testing::FunctionListener;
+using window_testing::WindowHolder;
 
 // Runs `action` on the window's thread.
 void onWindowThread(Window* window, std::function<void()> action) {
-    FunctionListener listener(std::move(action));
+    FunctionListener listener([&](IComponent*, int) { action(); });
     window->reset();
     window->addListener(s::gui::EVENT_USER, &listener);
     window->sendUserEvent(L"run", nullptr, 0, 0);

@@ -5,12 +5,12 @@
 #include <windows.h>
 
 #include <atomic>
-#include <functional>
 
 #include "gui/win/Font.h"
 #include "gui/win/FontSetting.h"
 #include "gui/win/Window.h"
 #include "gui/win/WindowClass.h"
+#include "tests/gui/WindowTestSupport.h"
 #include "tests/support/ResourceCounts.h"
 
 namespace {
@@ -19,34 +19,9 @@ using s::gui::IComponent;
 using s::gui::events::IEventListener;
 using s::gui::win::Window;
 
-// A listener running a function on each event.
-class FunctionListener : public IEventListener {
-public:
-    explicit FunctionListener(std::function<void(IComponent*, int)> action) : action_(std::move(action)) {}
-    void onEvent(IComponent* source, int kind) override { action_(source, kind); }
-
-private:
-    std::function<void(IComponent*, int)> action_;
-};
-
-// Owns a pooled window for the length of a test.
-struct WindowHolder {
-    Window* window = Window::acquire();
-    ~WindowHolder() {
-        if (window) window->release();
-    }
-};
-
-class Event {
-public:
-    Event() : handle_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-    ~Event() { CloseHandle(handle_); }
-    void set() { SetEvent(handle_); }
-    bool wait(DWORD ms = 10000) { return WaitForSingleObject(handle_, ms) == WAIT_OBJECT_0; }
-
-private:
-    HANDLE handle_;
-};
+using window_testing::Event;
+using window_testing::FunctionListener;
+using window_testing::WindowHolder;
 
 wchar_t classNameOf(HWND hwnd, wchar_t* buffer, int size) {
     GetClassNameW(hwnd, buffer, size);
