@@ -6,17 +6,20 @@
 // A chosen item arrives at the owning window as WM_COMMAND with its command id;
 // the window asks its menus in turn whether they hold the id, and the first that
 // does reports the choice to its own listeners (runCommand).
+//
+// A menu is a component only so that it can be the source of the events its
+// listeners receive (listeners compare the source with the menus they know); it
+// has no native child window and no place in a layout.
 #include <windows.h>
 
-#include "foundation/base/IObject.h"
 #include "foundation/thread/IPoolable.h"
-#include "gui/events/IEventListener.h"
+#include "gui/IComponent.h"
 
 namespace s::gui {
 
 class IWindow;
 
-class IPopupMenu : public events::IEventListener, public base::IObject, public virtual thread::IPoolable {
+class IPopupMenu : public IComponent, public virtual thread::IPoolable {
 public:
     static constexpr wchar_t CLASS_NAME[] = L"s_gui_IPopupMenu";
     // Show flags: inside a window, and for the notification icon, whose menu opens

@@ -1,0 +1,199 @@
+// Popup menus: building by position, state searched through submenus, the
+// radio mark, following the language with marks kept, routing a chosen item
+// from the owning window, and giving back every native menu.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "gui/menuitem/MenuItem.h"
+#include "gui/win/PopupMenu.h"
+#include "gui/win/Window.h"
+#include "lang/Localizer.h"
+#include "tests/gui/WindowTestSupport.h"
+#include "xml/Node.h"
+
+namespace {
+
+using s::gui::IComponent;
+using s::gui::menuitem::MenuItem;
+using s::gui::win::PopupMenu;
+using window_testing::FunctionListener;
+using window_testing::WindowHolder;
+
+// Releases a pooled menu at the end of a test.
+struct MenuHolder {
+    PopupMenu* menu = PopupMenu::acquire();
+    ~MenuHolder() {
+        if (menu) menu->release();
+    }
+};
+
+std::wstring nativeText(HMENU menu, int position) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, UINT(position), text, 128, MF_BYPOSITION);
+    return text;
+}
+
+UINT nativeState(HMENU menu, int position) { return GetMenuState(menu, UINT(position), MF_BYPOSITION); }
+
+// Three items: 10 "a", 20 "b" (checked), 30 "c".
+void fillThree(PopupMenu* menu) {
+    menu->append(MenuItem::newLiteral(L"a", 10, false));
+    menu->append(MenuItem::newLiteral(L"b", 20, true));
+    menu->append(MenuItem::newLiteral(L"c", 30, false));
+}
+
+TEST(PopupMenu, SeparatorInsertedAtTheFrontComesFirst) {
+    MenuHolder holder;
+    PopupMenu* menu = holder.menu;
+    fillThree(menu);
+    ASSERT_TRUE(menu->insert(0, MenuItem::newSeparator()));
+    HMENU native = menu->getMenuHandle();
+    ASSERT_EQ(menu->getItemCount(), 4);
+    EXPECT_TRUE(nativeState(native, 0) & MF_SEPARATOR);
+    EXPECT_EQ(nativeText(native, 1), L"a");
+    EXPECT_EQ(nativeText(native, 3), L"c");
+    EXPECT_TRUE(nativeState(native, 2) & MF_CHECKED);
+    EXPECT_TRUE(menu->isChecked(20));
+    EXPECT_FALSE(menu->isChecked(10));
+}
+
+TEST(PopupMenu, StateOperationsFindItemsInSubmenusAndRefuseUnknownIds) {
+    MenuHolder holder;
+    PopupMenu* menu = holder.menu;
+    fillThree(menu);
+    PopupMenu* sub = PopupMenu::acquire();
+    sub->setTitle(L"More");
+    sub->append(MenuItem::newLiteral(L"deep", 40, false));
+    ASSERT_TRUE(menu->appendSubmenu(sub));
+    EXPECT_EQ(nativeText(menu->getMenuHandle(), 3), L"More");
+
+    EXPECT_TRUE(menu->setEnabled(40, false));
+    EXPECT_TRUE(GetMenuState(sub->getMenuHandle(), 40, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(menu->setChecked(40, true));
+    EXPECT_TRUE(menu->isChecked(40));
+    EXPECT_TRUE(GetMenuState(sub->getMenuHandle(), 40, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(menu->setText(40, L"deeper"));
+    EXPECT_EQ(nativeText(sub->getMenuHandle(), 0), L"deeper");
+    EXPECT_TRUE(GetMenuState(sub->getMenuHandle(), 40, MF_BYCOMMAND) & MF_CHECKED);
+
+    EXPECT_FALSE(menu->setEnabled(99, false));
+    EXPECT_FALSE(menu->setChecked(99, true));
+    EXPECT_FALSE(menu->setText(99, L"x"));
+    EXPECT_FALSE(menu->checkRadioById(99));
+    EXPECT_FALSE(menu->holdsCommand(99));
+    EXPECT_FALSE(menu->runCommand(99));
+    EXPECT_TRUE(menu->removeItem(10));
+    EXPECT_FALSE(menu->holdsCommand(10));
+    EXPECT_EQ(menu->getItemCount(), 3);
+}
+
+TEST(PopupMenu, RadioMarkFollowsThePositionAndMinusOneClearsIt) {
+    MenuHolder holder;
+    PopupMenu* menu = holder.menu;
+    fillThree(menu);
+    menu->checkRadio(1);
+    EXPECT_TRUE(menu->findItem(20)->isRadioChecked());
+    EXPECT_FALSE(menu->findItem(10)->isRadioChecked());
+    ASSERT_TRUE(menu->checkRadioById(30));
+    EXPECT_FALSE(menu->findItem(20)->isRadioChecked());
+    EXPECT_TRUE(menu->findItem(30)->isRadioChecked());
+    EXPECT_TRUE(nativeState(menu->getMenuHandle(), 2) & MF_CHECKED);
+    menu->checkRadio(-1);
+    for (int id : {10, 20, 30}) EXPECT_FALSE(menu->findItem(id)->isRadioChecked()) << id;
+    EXPECT_FALSE(nativeState(menu->getMenuHandle(), 2) & MF_CHECKED);
+}
+
+const wchar_t TWO_LANGUAGES[] =
+    L"<lang><languages><entry tagName=\"eng\" engName=\"English\"/><entry tagName=\"deu\" engName=\"German\"/>"
+    L"</languages><entries>"
+    L"<entry id=\"1\"><eng>Keep on Top</eng><deu>Immer oben</deu></entry>"
+    L"<entry id=\"2\"><eng>Skin</eng><deu>Aussehen</deu></entry>"
+    L"<entry id=\"3\"><eng>Red</eng><deu>Rot</deu></entry>"
+    L"</entries></lang>";
+
+TEST(PopupMenu, LanguageChangeRewritesTextsKeepingChecksAndRadioMarks) {
+    s::xml::Node* root = s::xml::Node::acquire();
+    root->parse(TWO_LANGUAGES);
+    s::lang::Localizer* localizer = s::lang::Localizer::acquire();
+    ASSERT_TRUE(localizer->loadPack(root, 10));
+    localizer->selectLanguage(L"English");
+    {
+        MenuHolder holder;
+        PopupMenu* menu = holder.menu;
+        menu->setLocalizer(localizer);
+        menu->append(MenuItem::newText(1, localizer, 100, true));
+        menu->append(MenuItem::newText(3, localizer, 200, false));
+        PopupMenu* skins = PopupMenu::acquire();
+        skins->setLocalizer(localizer);
+        skins->setTitleId(2);
+        skins->append(MenuItem::newText(3, localizer, 201, false));
+        menu->appendSubmenu(skins);
+        menu->checkRadio(1);
+        EXPECT_EQ(nativeText(menu->getMenuHandle(), 0), L"Keep on Top");
+
+        localizer->selectLanguage(L"German");
+        HMENU native = menu->getMenuHandle();
+        EXPECT_EQ(nativeText(native, 0), L"Immer oben");
+        EXPECT_TRUE(nativeState(native, 0) & MF_CHECKED);
+        EXPECT_EQ(nativeText(native, 1), L"Rot");
+        EXPECT_TRUE(nativeState(native, 1) & MF_CHECKED);
+        EXPECT_TRUE(menu->findItem(200)->isRadioChecked());
+        EXPECT_EQ(nativeText(native, 2), L"Aussehen");
+        EXPECT_EQ(GetSubMenu(native, 2), skins->getMenuHandle());
+        EXPECT_EQ(nativeText(skins->getMenuHandle(), 0), L"Rot");
+    }
+    // Released menus left the localizer's listeners: a change reaches nobody.
+    EXPECT_EQ(localizer->listenerCount(), 0u);
+    localizer->release();
+    root->release();
+}
+
+TEST(PopupMenu, ChosenItemOfASubmenuIsReportedByTheRootMenuOfTheWindow) {
+    std::vector<int> chosen;
+    int openings = 0;
+    PopupMenu* menu = PopupMenu::acquire();
+    FunctionListener choice([&](IComponent* source, int kind) {
+        EXPECT_EQ(source, static_cast<IComponent*>(menu));
+        EXPECT_EQ(kind, PopupMenu::CHOSEN_EVENT);
+        chosen.push_back(menu->getChosenCommand());
+    });
+    FunctionListener opening([&](IComponent*, int kind) { openings += kind == PopupMenu::OPENING_EVENT; });
+    fillThree(menu);
+    PopupMenu* sub = PopupMenu::acquire();
+    sub->append(MenuItem::newLiteral(L"deep", 40, false));
+    menu->appendSubmenu(sub);
+    menu->addChoiceListener(&choice);
+    menu->addOpeningListener(&opening);
+    WindowHolder holder;
+    holder.window->setPopupMenu(menu);
+    SendMessageW(holder.window->getHandle(), WM_COMMAND, MAKEWPARAM(40, 0), 0);
+    SendMessageW(holder.window->getHandle(), WM_COMMAND, MAKEWPARAM(30, 0), 0);
+    EXPECT_EQ(chosen, (std::vector<int>{40, 30}));
+    menu->open(holder.window);
+    EXPECT_EQ(openings, 1);
+    EXPECT_EQ(menu->getWindow(), static_cast<s::gui::IWindow*>(holder.window));
+}
+
+TEST(PopupMenu, ReleaseDestroysTheNativeMenusOnce) {
+    PopupMenu* menu = PopupMenu::acquire();
+    fillThree(menu);
+    PopupMenu* sub = PopupMenu::acquire();
+    sub->append(MenuItem::newLiteral(L"deep", 40, false));
+    menu->appendSubmenu(sub);
+    HMENU root = menu->getMenuHandle(), inner = sub->getMenuHandle();
+    ASSERT_TRUE(IsMenu(root) && IsMenu(inner));
+    menu->release();
+    EXPECT_FALSE(IsMenu(root));
+    EXPECT_FALSE(IsMenu(inner));
+    // A recycled menu starts empty.
+    PopupMenu* again = PopupMenu::acquire();
+    EXPECT_EQ(again->getItemCount(), 0);
+    EXPECT_FALSE(again->holdsCommand(40));
+    EXPECT_STREQ(again->getTitle(), L"");
+    again->release();
+}
+
+}  // namespace
