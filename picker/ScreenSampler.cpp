@@ -1,0 +1,48 @@
+#include "picker/ScreenSampler.h"
+
+#include "gui/IWindow.h"
+
+namespace s::image::gui::dialogs::huesnap {
+
+namespace {
+
+// The top bit tells the key is down now; the low bit (pressed since the last
+// query) is ignored so a released key samples nothing.
+bool systemAltDown() {
+    return (GetAsyncKeyState(VK_LMENU) & 0x8000) != 0 || (GetAsyncKeyState(VK_RMENU) & 0x8000) != 0;
+}
+
+// A screen DC made for each sample and released at once: nothing is held while
+// Alt is up. A failing read is passed on as it is (CLR_INVALID).
+COLORREF systemPixelUnderPointer() {
+    HDC screen = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+    POINT at = {0, 0};
+    GetCursorPos(&at);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
+    if (screen) DeleteDC(screen);
+    return colour;
+}
+
+}  // namespace
+
+ScreenSampler::Probe ScreenSampler::systemProbe() { return Probe{systemAltDown, systemPixelUnderPointer}; }
+
+void ScreenSampler::sampleOnce(s::gui::IWindow* window) {
+    COLORREF colour = probe_.pixelUnderPointer();
+    // Returns after the window applied it: `colour` may live on this stack.
+    window->sendUserEvent(PROCESS_NEW_COLOR, &colour, 0, 0);
+}
+
+void ScreenSampler::run(s::gui::IWindow* window) {
+    const bool stopAtOnce = isStopRequested();
+    running_.store(1);
+    if (!stopAtOnce && window) {
+        do {
+            if (probe_.altDown()) sampleOnce(window);
+            Sleep(PERIOD_MS);
+        } while (!isStopRequested());
+    }
+    running_.store(0);
+}
+
+}  // namespace s::image::gui::dialogs::huesnap
