@@ -1,0 +1,58 @@
+#pragma once
+// TextField: a system edit field ("EDIT", WS_CHILD | WS_BORDER | WS_TABSTOP |
+// ES_AUTOHSCROLL, id 1001).
+//
+// Creation gives it its font and text, disables it when not enabled, makes it
+// read-only when not editable and sets the password character ('*' in password
+// mode). Events: CHANGED (1) when the text changed and change notification is on
+// (the reflected EN_CHANGE); FOCUS_LOST (3) on the reflected EN_KILLFOCUS.
+//
+// Typing is drawn without flicker: each character is handled with redrawing
+// off, then the field repaints once. The background is the control's colour
+// while enabled and editable, the system's button face otherwise.
+#include <windows.h>
+
+#include "foundation/thread/Pooled.h"
+#include "gui/ITextField.h"
+#include "gui/win/Control.h"
+
+namespace s::gui::win {
+
+class TextField : public Control<ITextField> {
+    S_POOLED_CLASS(TextField, L"s_gui_win_TextField")
+
+public:
+    static constexpr DWORD STYLE = WS_CHILD | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;  // 0x40810080
+    static constexpr int CONTROL_ID = 1001;
+    static constexpr wchar_t PASSWORD_CHAR = L'*';
+
+    TextField();
+    ~TextField() override;
+    void reset() override;
+    bool create(HWND parent) override;
+
+    // The text typed so far (read from the field while it exists). Never null.
+    const wchar_t* getText() const override;
+    void setEditable(bool editable) override;
+    void setEnabled(bool enabled) override;
+
+    // ---- ITextField
+    void setPassword(bool password) override;
+    bool isPassword() const override { return password_; }
+    void setChangeNotification(bool notify) override { notifyChange_ = notify; }
+    bool isChangeNotification() const override { return notifyChange_; }
+    void focusAndSelectAll() override;
+
+protected:
+    bool handleFirst(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+    LRESULT answerColour(HDC dc) override;
+
+private:
+    LRESULT onChar(WPARAM wp, LPARAM lp);
+    void applyPassword();
+
+    bool password_, notifyChange_;
+    bool creating_;  // the text given at creation is no change the user made
+};
+
+}  // namespace s::gui::win
