@@ -1,0 +1,93 @@
+// Copying to the clipboard (read back as Unicode text; refused while another
+// window holds the clipboard) and the system colour chooser run modally
+// (OK keeps the chosen colour, Cancel the initial one).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <thread>
+
+#include "gui/dialogs/win/HueSnap.h"
+#include "picker/ClipboardText.h"
+
+namespace {
+
+using s::image::gui::dialogs::huesnap::copyToClipboard;
+
+std::wstring clipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return L"<busy>";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const wchar_t* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST(ClipboardText, CopiedTextReadsBackWhole) {
+    ASSERT_TRUE(copyToClipboard(nullptr, L"F489A2"));
+    EXPECT_EQ(clipboardText(), L"F489A2");
+    ASSERT_TRUE(copyToClipboard(nullptr, L""));
+    EXPECT_EQ(clipboardText(), L"");
+}
+
+TEST(ClipboardText, HeldClipboardIsLeftAlone) {
+    ASSERT_TRUE(copyToClipboard(nullptr, L"CFE566"));
+    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        OpenClipboard(window);
+        SetEvent(opened);
+        WaitForSingleObject(done, 10000);
+        CloseClipboard();
+        DestroyWindow(window);
+    });
+    WaitForSingleObject(opened, 10000);
+    EXPECT_FALSE(copyToClipboard(nullptr, L"000000"));
+    SetEvent(done);
+    holder.join();
+    EXPECT_EQ(clipboardText(), L"CFE566");
+    CloseHandle(opened);
+    CloseHandle(done);
+}
+
+// Presses `button` in the chooser dialog once `threadId` shows it.
+void answerChooser(DWORD threadId, int button) {
+    for (int i = 0; i < 1000; ++i) {
+        HWND dialog = nullptr;
+        EnumThreadWindows(
+            threadId,
+            [](HWND hwnd, LPARAM found) {
+                wchar_t name[16] = {};
+                GetClassNameW(hwnd, name, 16);
+                if (wcscmp(name, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+                *reinterpret_cast<HWND*>(found) = hwnd;
+                return FALSE;
+            },
+            LPARAM(&dialog));
+        if (dialog) {
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+            return;
+        }
+        Sleep(10);
+    }
+}
+
+TEST(ColourChooser, OkKeepsTheColourCancelLeavesTheInitialOne) {
+    s::gui::dialogs::win::HueSnap* chooser = s::gui::dialogs::win::HueSnap::acquire();
+    chooser->setColour(RGB(0x12, 0xAB, 0x5F));
+    const DWORD self = GetCurrentThreadId();
+    std::thread ok([self] { answerChooser(self, IDOK); });
+    EXPECT_TRUE(chooser->runModal(nullptr));
+    ok.join();
+    EXPECT_EQ(chooser->getColour(), COLORREF(RGB(0x12, 0xAB, 0x5F)));
+    std::thread cancel([self] { answerChooser(self, IDCANCEL); });
+    EXPECT_FALSE(chooser->runModal(nullptr));
+    cancel.join();
+    EXPECT_EQ(chooser->getColour(), COLORREF(RGB(0x12, 0xAB, 0x5F)));
+    chooser->release();
+}
+
+}  // namespace
