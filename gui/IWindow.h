@@ -51,6 +51,9 @@ public:
     virtual bool addListener(int kind, events::IEventListener* listener) = 0;
     // Appends a child component (not owned) and makes this window its parent.
     virtual bool addComponent(IComponent* component) = 0;
+    // Takes a child off the list (its native window stays as it is); a component
+    // released while the window lives must be removed first. False when not a child.
+    virtual bool removeComponent(IComponent* component) = 0;
 
     // From any thread: raises EVENT_USER on the window's thread and returns after the
     // listeners ran, with the result a listener set (setResult); 0 without a native window.

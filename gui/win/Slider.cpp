@@ -177,6 +177,7 @@ bool Slider::handleFirst(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
 bool Slider::readsBackAfter(UINT msg, LPARAM lp) const {
     switch (msg) {
         case WM_HSCROLL:
+        case WM_VSCROLL:
             return reinterpret_cast<HWND>(lp) == handle();
         case WM_KEYDOWN:
         case WM_KEYUP:

@@ -186,6 +186,12 @@ bool Window::addComponent(IComponent* component) {
     return true;
 }
 
+bool Window::removeComponent(IComponent* component) {
+    if (!component || !components_ || !components_->remove(static_cast<base::IObject*>(component))) return false;
+    if (component->getParent() == this) component->setParent(nullptr);
+    return true;
+}
+
 bool Window::addListener(int kind, events::IEventListener* listener) {
     if (kind < 1 || kind > EVENT_KIND_COUNT || !listener || !listeners_[kind - 1]) return false;
     return listeners_[kind - 1]->add(listener);

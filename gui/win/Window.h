@@ -111,6 +111,7 @@ public:
     // IWindow
     bool addListener(int kind, events::IEventListener* listener) override;
     bool addComponent(IComponent* component) override;
+    bool removeComponent(IComponent* component) override;
     LRESULT sendUserEvent(const wchar_t* name, void* data, int a, int b) override;
     const wchar_t* getUserEventName() const override { return userEvent_.name; }
     void* getUserEventData() const override { return userEvent_.data; }

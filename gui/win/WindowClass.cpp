@@ -104,6 +104,7 @@ LRESULT CALLBACK WindowClass::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     case WM_NOTIFY:
         return reflectNotify(hwnd, msg, wp, lp);
     case WM_HSCROLL:
+    case WM_VSCROLL:  // vertical track bars report the same way
         if (isSender(hwnd, reinterpret_cast<HWND>(lp))) SendMessageW(reinterpret_cast<HWND>(lp), msg, wp, lp);
         return DefWindowProcW(hwnd, msg, wp, lp);
     case WM_SETCURSOR:

@@ -92,6 +92,9 @@ TEST_F(SliderInWindow, MovesReachListenersThroughTheReflectedScrollOnlyWhenThePo
     slider.setPosition(60);  // set by the program: no event
     notifyParent(TB_ENDTRACK);
     EXPECT_EQ(1u, events.count());
+    SendMessageW(hwnd, TBM_SETPOS, TRUE, 40);  // a vertical track bar reports with WM_VSCROLL
+    SendMessageW(host.handle(), WM_VSCROLL, MAKEWPARAM(TB_THUMBTRACK, 0), LPARAM(hwnd));
+    EXPECT_EQ(2u, events.count());
 }
 
 TEST_F(SliderInWindow, UpAndDownArrowsMoveAPage) {

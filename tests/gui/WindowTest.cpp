@@ -240,6 +240,10 @@ TEST(Window, AttachCreatesChildOnTheWindowThreadInsideIt) {
     EXPECT_EQ(SendMessageW(window->getHandle(), 0x8002, reinterpret_cast<WPARAM>(&child), 0), 1);
     EXPECT_EQ(child.parent_, window->getHandle());
     EXPECT_EQ(child.thread_, window->getThreadId());
+    EXPECT_TRUE(window->removeComponent(&child));
+    EXPECT_EQ(window->getComponentCount(), 0);
+    EXPECT_EQ(child.getParent(), nullptr);
+    EXPECT_FALSE(window->removeComponent(&child));
 }
 
 TEST(Window, CaptureLossIsReportedOnceAfterTakingCapture) {
