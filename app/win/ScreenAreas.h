@@ -1,0 +1,28 @@
+#pragma once
+// ScreenAreas: the system's screen areas that the window behaviours keep
+// windows in: the virtual screen (all monitors), the desktop work area (without
+// the task bar), the work area of the monitor nearest a window, and the area a
+// window kept in the screen may use.
+#include <windows.h>
+
+#include "app/win/PlacementRules.h"
+
+namespace s::app::win {
+
+class ScreenAreas {
+public:
+    ScreenAreas() = delete;
+
+    static ScreenArea virtualScreen();
+    static RECT workArea();
+    // The height of the work area of the monitor nearest `window` (screen coordinates);
+    // the desktop work area's when the monitor cannot be asked.
+    static int workAreaHeightNear(const RECT& window);
+    // The monitors attached when this was first asked; later changes are not seen.
+    static int monitorCount();
+    // The virtual screen with two monitors or more (gaps between them included), the
+    // desktop work area with one.
+    static ScreenArea keepInScreenArea();
+};
+
+}  // namespace s::app::win

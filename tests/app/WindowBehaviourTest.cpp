@@ -1,0 +1,192 @@
+// The window behaviours of a bound window on the screen: placement on show, the
+// placement saved on maximize, minimize and restore, keep on top, sizing limits,
+// keep in screen and the middle click.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "AppWindowTestSupport.h"
+#include "gui/IWindow.h"
+#include "gui/events/IEventListener.h"
+
+namespace {
+
+using app_testing::dwordAt;
+using app_testing::kViewKey;
+using app_testing::putDword;
+
+class FunctionListener : public s::gui::events::IEventListener {
+public:
+    explicit FunctionListener(std::function<void()> action) : action_(std::move(action)) {}
+    void onEvent(s::gui::IComponent*, int) override { action_(); }
+
+private:
+    std::function<void()> action_;
+};
+
+class WindowBehaviourTest : public app_testing::BoundTest {};
+
+TEST_F(WindowBehaviourTest, FirstRunShowsTheDefaultSizeCentredOnTheWorkArea) {
+    boundWindow().show(true, true);
+    const RECT window = windowRect();
+    const RECT work = workArea();
+    EXPECT_EQ(800, window.right - window.left);
+    EXPECT_EQ(600, window.bottom - window.top);
+    EXPECT_EQ(work.left + (work.right - work.left - 800) / 2, window.left);
+    EXPECT_EQ(work.top + (work.bottom - work.top - 600) / 2, window.top);
+    EXPECT_TRUE(IsWindowVisible(hwnd()));
+    EXPECT_TRUE(window_->isShown());
+
+    // Hiding saves where it is.
+    window_->show(false, false);
+    EXPECT_FALSE(IsWindowVisible(hwnd()));
+    EXPECT_EQ(window.left, dwordAt(kViewKey, L"X"));
+    EXPECT_EQ(window.top, dwordAt(kViewKey, L"Y"));
+    EXPECT_EQ(800, dwordAt(kViewKey, L"Width"));
+
+    // The session ends (a logoff): the window closes as the user would close it.
+    SendMessageW(hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(window_->isClosingDone());
+}
+
+TEST_F(WindowBehaviourTest, PositionOffEveryScreenIsCentredAndKeepsTheSize) {
+    // A monitor that was left of the screen is gone.
+    ASSERT_TRUE(putDword(L"X", -3000));
+    ASSERT_TRUE(putDword(L"Y", 100));
+    ASSERT_TRUE(putDword(L"Width", 500));
+    ASSERT_TRUE(putDword(L"Height", 300));
+    boundWindow();
+    const RECT window = windowRect();
+    const RECT work = workArea();
+    EXPECT_EQ(500, window.right - window.left);
+    EXPECT_EQ(300, window.bottom - window.top);
+    EXPECT_EQ(work.left + (work.right - work.left - 500) / 2, window.left);
+    EXPECT_EQ(work.top + (work.bottom - work.top - 300) / 2, window.top);
+
+    // A position on the screen is taken as stored.
+    window_->release();
+    window_ = nullptr;
+    ASSERT_TRUE(putDword(L"X", 40));
+    ASSERT_TRUE(putDword(L"Y", 50));
+    boundWindow().show(true, false);
+    EXPECT_EQ(40, windowRect().left);
+    EXPECT_EQ(50, windowRect().top);
+}
+
+TEST_F(WindowBehaviourTest, StoredMaximizedShowsMaximized) {
+    ASSERT_TRUE(putDword(L"Maximized", 1));
+    boundWindow().show(true, true);
+    EXPECT_TRUE(IsZoomed(hwnd()));
+}
+
+TEST_F(WindowBehaviourTest, MaximizeAndMinimizeSaveTheLastNormalBounds) {
+    ASSERT_TRUE(putDword(L"X", 60));
+    ASSERT_TRUE(putDword(L"Y", 70));
+    ASSERT_TRUE(putDword(L"Width", 400));
+    ASSERT_TRUE(putDword(L"Height", 300));
+    boundWindow().show(true, true);
+    SetWindowPos(hwnd(), nullptr, 80, 90, 420, 310, SWP_NOZORDER);
+
+    ShowWindow(hwnd(), SW_MAXIMIZE);
+    ASSERT_TRUE(IsZoomed(hwnd()));
+    EXPECT_EQ(1, dwordAt(kViewKey, L"Maximized"));
+    EXPECT_EQ(80, dwordAt(kViewKey, L"X"));
+    EXPECT_EQ(90, dwordAt(kViewKey, L"Y"));
+    EXPECT_EQ(420, dwordAt(kViewKey, L"Width"));
+    EXPECT_EQ(310, dwordAt(kViewKey, L"Height"));
+
+    ShowWindow(hwnd(), SW_RESTORE);
+    EXPECT_EQ(0, dwordAt(kViewKey, L"Maximized"));
+    SetWindowPos(hwnd(), nullptr, 100, 110, 420, 310, SWP_NOZORDER);
+
+    ShowWindow(hwnd(), SW_MINIMIZE);
+    EXPECT_EQ(0, dwordAt(kViewKey, L"Maximized"));
+    EXPECT_EQ(100, dwordAt(kViewKey, L"X"));
+    EXPECT_EQ(110, dwordAt(kViewKey, L"Y"));
+}
+
+bool runningOnWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+bool isTopmost(HWND hwnd) {
+    return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+TEST_F(WindowBehaviourTest, KeepOnTopSetsAndClearsTopmostAndIsStored) {
+    ASSERT_TRUE(putDword(L"KeepOnTop", 0));
+    // Shown without activation: activating makes the window topmost for a moment.
+    boundWindow().show(true, false);
+    EXPECT_FALSE(window_->isKeepOnTop());
+    EXPECT_FALSE(isTopmost(hwnd()));
+    window_->setKeepOnTop(true);
+    EXPECT_TRUE(isTopmost(hwnd()));
+    EXPECT_EQ(1, dwordAt(kViewKey, L"KeepOnTop"));
+    window_->setKeepOnTop(false);
+    EXPECT_FALSE(window_->isKeepOnTop());
+    EXPECT_EQ(0, dwordAt(kViewKey, L"KeepOnTop"));
+    if (runningOnWine()) {
+        // Wine only: an owned window lying right above its owner is kept in the topmost
+        // band by Wine's owner-order fix-up, whatever the request (so under Wine the
+        // topmost moment of an activation also stays).
+        EXPECT_TRUE(isTopmost(hwnd()));
+    } else {
+        EXPECT_FALSE(isTopmost(hwnd()));
+    }
+}
+
+TEST_F(WindowBehaviourTest, SizingLimitsApplyAroundTheSizingListeners) {
+    boundWindow().show(true, true);
+    window_->setMinimumSize(SIZE{150, 120});
+    // A listener narrows the proposal below the minimum: the minimum wins afterwards.
+    FunctionListener narrow([this] {
+        RECT* proposed = window_->getSizingRect();
+        if (proposed) proposed->right = proposed->left + 20;
+    });
+    window_->addListener(s::gui::EVENT_SIZING, &narrow);
+    const int limit = workArea().bottom - workArea().top;
+    RECT proposed = {100, 50, 600, 50 + limit + 400};
+    SendMessageW(hwnd(), WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
+    EXPECT_EQ(250, proposed.right);
+    EXPECT_EQ(50 + limit, proposed.bottom);
+    EXPECT_EQ(nullptr, window_->getSizingRect());
+}
+
+TEST_F(WindowBehaviourTest, KeepInScreenCorrectsMovesOntoTheAllowedArea) {
+    boundWindow().show(true, true);
+    const RECT work = workArea();
+    window_->setKeepInScreen(true);
+    SetWindowPos(hwnd(), nullptr, work.left - 50, work.top + 10, 300, 200, SWP_NOZORDER);
+    EXPECT_EQ(work.left, windowRect().left);
+    SetWindowPos(hwnd(), nullptr, work.right - 100, work.top + 10, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    EXPECT_EQ(work.right - 300, windowRect().left);
+
+    window_->setKeepInScreen(false);
+    SetWindowPos(hwnd(), nullptr, work.left - 50, work.top + 10, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    EXPECT_EQ(work.left - 50, windowRect().left);
+    // Turned on while visible, it moves the window at once.
+    window_->setKeepInScreen(true);
+    EXPECT_EQ(work.left, windowRect().left);
+}
+
+TEST_F(WindowBehaviourTest, MiddleClickClosesIconizesOrDoesNothing) {
+    boundWindow().show(true, true);
+    window_->setMiddleClickAction(L"DoNothing");
+    SendMessageW(hwnd(), WM_MBUTTONDOWN, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(hwnd()));
+
+    window_->setMiddleClickAction(L"iconize");
+    EXPECT_EQ(L"Iconize", app_testing::textAt(kViewKey, L"OnMClick"));
+    SendMessageW(hwnd(), WM_MBUTTONDOWN, 0, 0);
+    EXPECT_TRUE(window_->isIconized());
+    EXPECT_FALSE(IsWindowVisible(hwnd()));
+    window_->restore();
+
+    window_->setMiddleClickAction(L"Close");
+    SendMessageW(hwnd(), WM_MBUTTONDOWN, 0, 0);
+    EXPECT_TRUE(app_testing::waitFor([this] { return window_->isClosingDone(); }));
+    // Closing saved the placement.
+    EXPECT_NE(-1, dwordAt(kViewKey, L"X"));
+}
+
+}  // namespace
