@@ -81,7 +81,7 @@ public:
         UINT virtualKey;
         const wchar_t* name;         // not owned: the global atom's name, which is the hot-key id
         bool reportFailure;
-        const wchar_t* failureText;  // not owned: shown before the system error code
+        const wchar_t* failureText;  // not owned: shown after the system error code and ") "
     };
     struct TimerRequest {
         int id;

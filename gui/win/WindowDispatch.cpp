@@ -174,7 +174,8 @@ LRESULT Window::onAddHotKey(WPARAM wp) {
     if (atom) GlobalDeleteAtom(atom);  // the atom names a hot key that does not exist
     if (request->reportFailure) {
         wchar_t text[512];
-        wsprintfW(text, L"%s%lu) ", request->failureText ? request->failureText : L"", error);
+        // The code first, as "1409) HotKey Alt+... has been occupied by another application."
+        wsprintfW(text, L"%lu) %.400s", error, request->failureText ? request->failureText : L"");
         MessageBoxW(handle(), text, L"Error!", MB_ICONWARNING | MB_OK);
     }
     return 0;

@@ -1,7 +1,7 @@
 // Window: resizing a skinned window by its borders. A skinned window has no
 // system frame, so it shows the sizing cursors itself while the pointer is over
 // a border band, holding the capture so it learns when the pointer leaves, and
-// carries out the drag on its own.
+// carries out the drag on its own, offering each new rectangle as WM_SIZING.
 #include <windowsx.h>
 
 #include <algorithm>
@@ -56,6 +56,9 @@ void Window::resizeByDrag(POINT screen) {
     if (movesRight(sizingHit_)) target.right = std::max(target.right + dx, target.left + 1);
     if (movesTop(sizingHit_)) target.top = std::min(target.top + dy, target.bottom - 1);
     if (movesBottom(sizingHit_)) target.bottom = std::max(target.bottom + dy, target.top + 1);
+    // As the system frame does: the window's size limits and sizing listeners may
+    // change the proposed rectangle first (the WMSZ_ edges follow the HT codes' order).
+    SendMessageW(handle(), WM_SIZING, WPARAM(sizingHit_ - HTLEFT + WMSZ_LEFT), reinterpret_cast<LPARAM>(&target));
     SetWindowPos(handle(), nullptr, target.left, target.top, target.right - target.left, target.bottom - target.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

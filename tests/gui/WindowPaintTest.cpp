@@ -174,6 +174,9 @@ TEST_F(SkinnedWindow, HitTestFindsBordersAndCorners) {
 
 TEST_F(SkinnedWindow, DraggingTheRightBorderWidensTheWindow) {
     auto send = [this](UINT msg, int x, int y) { SendMessageW(hwnd_, msg, 0, MAKELPARAM(x, y)); };
+    int sizing = 0;  // the drag offers each rectangle to the size limits and sizing listeners
+    FunctionListener counter([&](IComponent*, int) { ++sizing; });
+    window_->addListener(s::gui::EVENT_SIZING, &counter);
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
     send(WM_MOUSEMOVE, 198, 75);  // over the right border band: capture taken
@@ -187,6 +190,7 @@ TEST_F(SkinnedWindow, DraggingTheRightBorderWidensTheWindow) {
     EXPECT_EQ(rect.right - rect.left, 230);
     EXPECT_EQ(rect.bottom - rect.top, 150);
     EXPECT_EQ(rect.left, 50);
+    EXPECT_EQ(sizing, 1);
     send(WM_MOUSEMOVE, 100, 75);  // back inside: capture given back
     ASSERT_TRUE(GetGUIThreadInfo(window_->getThreadId(), &info));
     EXPECT_EQ(info.hwndCapture, nullptr);

@@ -412,13 +412,15 @@ TEST(WindowBoxes, FailedHotKeyReportsTheSystemErrorWhenAsked) {
     Window::HotKeyRequest request{MOD_CONTROL | MOD_ALT | MOD_SHIFT, VK_F10, L"TuvoHueSnapTestKey2", false, nullptr};
     ASSERT_EQ(SendMessageW(first.window->getHandle(), Window::WM_APP_ADD_HOT_KEY, WPARAM(&request), 0), 1);
     request.reportFailure = true;
-    request.failureText = L"Hot key taken (";
+    request.failureText = L"HotKey Ctrl+Alt+Shift+121 has been occupied by another application.";
     BoxAnswer answer;
     std::thread answering([&] { answer = answerBox(second.window->getThreadId(), IDOK); });
     EXPECT_EQ(SendMessageW(second.window->getHandle(), Window::WM_APP_ADD_HOT_KEY, WPARAM(&request), 0), 0);
     answering.join();
-    EXPECT_EQ(answer.text.rfind(L"Hot key taken (", 0), 0u) << std::string(answer.text.begin(), answer.text.end());
-    EXPECT_EQ(answer.text.substr(answer.text.size() - 2), L") ");
+    const size_t cut = answer.text.find(L") ");
+    ASSERT_NE(cut, std::wstring::npos);
+    EXPECT_GT(_wtoi(answer.text.substr(0, cut).c_str()), 0);  // the system's error code
+    EXPECT_EQ(answer.text.substr(cut + 2), request.failureText);
     UnregisterHotKey(first.window->getHandle(), GlobalFindAtomW(request.name));
     GlobalDeleteAtom(GlobalFindAtomW(request.name));
 }
