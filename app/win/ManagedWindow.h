@@ -92,8 +92,8 @@ public:
     // ---- Switches (each writes its setting through the binding where it has one)
     void setKeepOnTop(bool on);
     bool isKeepOnTop() const { return keepOnTop_; }
-    // Also writes "EasyDrag" (the Window operation of the same name does not).
-    void setDragByBody(bool on);
+    // Also writes "EasyDrag", whichever type the call goes through.
+    void setDragByBody(bool on) override;
     void setResizable(bool on);
     bool isResizable() const { return resizable_; }
     void setClientEdge(bool on);

@@ -159,7 +159,7 @@ public:
     void setWindowDrawer(drawer::IWindow* drawer);
     drawer::IWindow* getWindowDrawer() const { return drawer_; }
     // Dragging the window's body moves the window (hit test answers caption).
-    void setDragByBody(bool drag) { dragByBody_ = drag; }
+    virtual void setDragByBody(bool drag) { dragByBody_ = drag; }
     // The back buffer's store size (0 x 0 before the first paint).
     SIZE getBackBufferSize() const;
     // Applies the back-buffer rule for a needed size; false when no buffer could be had.
