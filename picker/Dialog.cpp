@@ -1,0 +1,486 @@
+#include "picker/Dialog.h"
+
+#include <atomic>
+
+#include "app/IAppWindow.h"
+#include "app/thread/win/Thread.h"
+#include "app/win/AppBase.h"
+#include "app/win/AppWindow.h"
+#include "foundation/thread/EasyPooler.h"
+#include "gui/IButton.h"
+#include "gui/IWindow.h"
+#include "gui/ISlider.h"
+#include "gui/ITextField.h"
+#include "gui/dialogs/win/HueSnap.h"
+#include "gui/drawer/Skinner.h"
+#include "gui/drawer/ISkin.h"
+#include "gui/win/Box.h"
+#include "gui/win/Button.h"
+#include "gui/win/FontSetting.h"
+#include "gui/win/Label.h"
+#include "gui/win/PopupMenu.h"
+#include "gui/win/ReflectionRules.h"
+#include "gui/win/Slider.h"
+#include "gui/win/TextField.h"
+#include "lang/LangPack.h"
+#include "lang/Localizer.h"
+#include "settings/map/IMappedData.h"
+#include "picker/ClipboardText.h"
+#include "picker/DialogMenus.h"
+#include "picker/DialogWindow.h"
+
+namespace s::image::gui::dialogs::huesnap {
+
+S_POOLED_CLASS_IMPL(Dialog, thread::EasyPooler::NO_CAPACITY)
+
+namespace {
+
+using s::gui::win::Button;
+using s::gui::win::PopupMenu;
+
+std::atomic<Dialog::PageOpener> gPageOpener{&app::win::AppBase::openWithShell};
+
+// The window grows no narrower than this when its content would allow it.
+constexpr int MINIMUM_WINDOW_WIDTH = 240;
+
+// Slider gradient modes: hue, saturation, lightness run along the track.
+constexpr int GRADIENT_MODES[3] = {5, 6, 7};
+
+}  // namespace
+
+Dialog::PageOpener Dialog::setPageOpener(PageOpener opener) {
+    return gPageOpener.exchange(opener ? opener : &app::win::AppBase::openWithShell);
+}
+
+Dialog::Dialog() : window_(nullptr), samplerThread_(thread::win::Thread::acquire()), objectCount_(0), controlCount_(0),
+      boxCount_(0), labelCount_(0) {
+    reset();
+}
+
+Dialog::~Dialog() {
+    reset();
+    if (samplerThread_) samplerThread_->release();
+}
+
+void Dialog::reset() {
+    sampler_.requestStop();
+    if (samplerThread_) samplerThread_->waitEnded();
+    sampler_.clearStop();
+    releaseAll();
+    appWindow_ = nullptr;
+    rightClickMenu_ = trayMenu_ = skinMenu_ = languageMenu_ = nullptr;
+    for (Button*& button : titleButtons_) button = nullptr;
+    keepInScreen_ = false;
+    mainColumn_ = samplePanel_ = pagePile_ = nullptr;
+    sampleLabel_ = nullptr;
+    sampleFont_ = regularRoleFont_ = boldRoleFont_ = nullptr;
+    for (RolePage& role : roles_) role = RolePage();
+    roles_[TEXT_ROLE].role.apply(DEFAULT_TEXT_COLOR, ColorUpdate::all());
+    roles_[BACKGROUND_ROLE].role.apply(DEFAULT_BACKGROUND_COLOR, ColorUpdate::all());
+}
+
+void Dialog::releaseAll() {
+    // The window's native children go first, while the window's thread still runs;
+    // each component before the box that holds it.
+    if (window_ && mainColumn_) window_->removeComponent(mainColumn_);
+    if (window_) window_->setContent(nullptr);
+    while (objectCount_ > 0) objects_[--objectCount_]->release();
+    controlCount_ = boxCount_ = labelCount_ = 0;
+    if (window_) window_->release();  // the menus go with it
+    window_ = nullptr;
+}
+
+bool Dialog::isFinished() const {
+    return !window_ || window_->isClosingDone();
+}
+
+lang::Localizer* Dialog::localizer() const {
+    return appWindow_ ? appWindow_->languagePack() : nullptr;
+}
+
+int32_t Dialog::productBase() const {
+    return appWindow_ && appWindow_->application() ? appWindow_->application()->textBase()
+                                                   : app::win::AppBase::TEXT_BASE;
+}
+
+// ---- Set-up
+
+bool Dialog::setUp(bool startupFlag) {
+    if (!appWindow_ || window_) return false;
+    window_ = DialogWindow::acquire();
+    if (!window_ || !window_->hasNativeWindow()) return false;
+    window_->attachAppWindow(appWindow_, false);
+    buildMenus();
+    readColours();
+    if (!buildControls()) return false;
+    selectInitialRole();
+    listenToControls();
+    showRole(TEXT_ROLE);
+    showRole(BACKGROUND_ROLE);
+    window_->addComponent(mainColumn_);
+    window_->setContent(mainColumn_);
+    SendMessageW(window_->getHandle(), s::gui::win::WM_APP_ATTACH, reinterpret_cast<WPARAM>(mainColumn_), 0);
+    listenToWindow();
+    samplerThread_->runOnce(this);
+    applyBehaviours();
+    window_->show(true, !startupFlag);
+    if (startupFlag) window_->iconize();
+    return true;
+}
+
+void Dialog::buildMenus() {
+    lang::Localizer* texts = localizer();
+    trayMenu_ = DialogMenus::buildTrayMenu(texts);
+    window_->setTrayMenu(trayMenu_);
+    skinMenu_ = DialogMenus::buildSkinMenu(texts, appWindow_->skinner());
+    languageMenu_ = DialogMenus::buildLanguageMenu(texts);
+    map::IMappedData* store = appWindow_->application()->getStore();
+    keepInScreen_ = store && store->getBool(appWindow_->sectionPath(VIEW_SECTION), KEEP_IN_SCREEN_VALUE, false);
+    const DialogMenus::Checks checks{window_->isKeepOnTop(), keepInScreen_,
+                                     window_->getMiddleClickAction() == app::IAppWindow::ACTION_CLOSE};
+    rightClickMenu_ = DialogMenus::buildRightClickMenu(texts, checks, skinMenu_, languageMenu_);
+}
+
+void Dialog::readColours() {
+    map::IMappedData* store = appWindow_->application()->getStore();
+    if (!store) return;
+    const wchar_t* view = appWindow_->sectionPath(VIEW_SECTION);
+    const color::ColorValue text = color::ColorValue(store->getS32(view, TEXT_COLOR_VALUE, int32_t(DEFAULT_TEXT_COLOR)));
+    const color::ColorValue background =
+        color::ColorValue(store->getS32(view, BACKGROUND_COLOR_VALUE, int32_t(DEFAULT_BACKGROUND_COLOR)));
+    roles_[TEXT_ROLE].role.apply(text, ColorUpdate::all());
+    roles_[BACKGROUND_ROLE].role.apply(background, ColorUpdate::all());
+}
+
+void Dialog::selectInitialRole() {
+    roles_[BACKGROUND_ROLE].roleButton->setToggled(true);
+    roles_[BACKGROUND_ROLE].roleButton->setFontSetting(boldRoleFont_);
+    roles_[TEXT_ROLE].page->setVisible(false);
+}
+
+void Dialog::listenToControls() {
+    for (RolePage& role : roles_) {
+        role.roleButton->addListener(s::gui::IButton::CLICKED, this);
+        role.hexField->addListener(s::gui::ITextField::CHANGED, this);
+        Button* buttons[] = {role.swatch, role.copy};
+        for (Button* button : buttons)
+            if (button) button->addListener(s::gui::IButton::CLICKED, this);
+        for (int i = 0; i < 3; ++i) {
+            if (role.sliders[i]) role.sliders[i]->addListener(s::gui::ISlider::CHANGED, this);
+            if (role.decrease[i]) role.decrease[i]->addListener(s::gui::IButton::CLICKED, this);
+            if (role.increase[i]) role.increase[i]->addListener(s::gui::IButton::CLICKED, this);
+        }
+    }
+}
+
+void Dialog::showRole(RoleIndex index) {
+    RolePage& role = roles_[index];
+    const ColorRole shown = role.role;
+    applyRole(index, shown.colour(), ColorUpdate{false, true, true, true});
+}
+
+void Dialog::listenToWindow() {
+    window_->setPopupMenu(rightClickMenu_);
+    if (rightClickMenu_) rightClickMenu_->addChoiceListener(this);
+    if (trayMenu_) trayMenu_->addChoiceListener(this);
+    titleButtons_[PIN_BUTTON]->addListener(s::gui::IButton::AFTER_CLICK, this);
+    if (titleButtons_[MINIMIZE_BUTTON]) titleButtons_[MINIMIZE_BUTTON]->addListener(s::gui::IButton::CLICKED, this);
+    if (titleButtons_[CLOSE_BUTTON]) titleButtons_[CLOSE_BUTTON]->addListener(s::gui::IButton::CLICKED, this);
+    window_->addListener(s::gui::EVENT_CLOSING, this);
+    window_->addListener(s::gui::EVENT_USER, this);
+}
+
+void Dialog::applyBehaviours() {
+    titleButtons_[PIN_BUTTON]->setToggled(window_->isKeepOnTop());
+    applySkin();
+    window_->setTaskBarButton(true);
+    window_->sendUserEvent(LAYOUT_EVENT, nullptr, 0, 0);
+    window_->moveIntoScreen();
+    window_->setKeepInScreen(keepInScreen_);
+}
+
+// ---- The sampler
+
+void Dialog::run() {
+    sampler_.run(window_);
+}
+
+// ---- Events
+
+void Dialog::onEvent(s::gui::IComponent* source, int kind) {
+    if (!window_ || !source) return;
+    if (source == window_) {
+        onWindowEvent(kind);
+        return;
+    }
+    if (onMenuEvent(source) || onTitleButton(source)) return;
+    for (int i = 0; i < ROLE_COUNT; ++i)
+        if (onRoleEvent(RoleIndex(i), source)) return;
+}
+
+bool Dialog::onWindowEvent(int kind) {
+    if (kind == s::gui::EVENT_CLOSING) {
+        sampler_.requestStop();
+        return true;
+    }
+    if (kind != s::gui::EVENT_USER) return false;
+    const wchar_t* name = window_->getUserEventName();
+    if (name == ScreenSampler::PROCESS_NEW_COLOR && window_->getUserEventData()) {
+        onSample(*static_cast<const color::ColorValue*>(window_->getUserEventData()));
+    } else if (name == LAYOUT_EVENT && mainColumn_) {
+        // The window takes the size its content needs, with the frame around it.
+        mainColumn_->measure();
+        RECT outer = {}, client = {};
+        GetWindowRect(window_->getHandle(), &outer);
+        GetClientRect(window_->getHandle(), &client);
+        int width = mainColumn_->getMinimumWidth();
+        if (width < MINIMUM_WINDOW_WIDTH) width = MINIMUM_WINDOW_WIDTH;
+        width += (outer.right - outer.left) - client.right;
+        const int height = mainColumn_->getMinimumHeight() + (outer.bottom - outer.top) - client.bottom;
+        SetWindowPos(window_->getHandle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        window_->fitContent();
+    }
+    return true;
+}
+
+void Dialog::onSample(color::ColorValue colour) {
+    if (roles_[TEXT_ROLE].roleButton->isToggled()) {
+        applyTextColor(colour, ColorUpdate::sample(colour));
+    } else if (roles_[BACKGROUND_ROLE].roleButton->isToggled()) {
+        applyBackgroundColor(colour, ColorUpdate::sample(colour));
+    }
+}
+
+bool Dialog::onTitleButton(s::gui::IComponent* source) {
+    if (source == titleButtons_[PIN_BUTTON]) {
+        setKeepOnTop(titleButtons_[PIN_BUTTON]->isToggled());
+    } else if (source == titleButtons_[MINIMIZE_BUTTON]) {
+        ShowWindow(window_->getHandle(), SW_MINIMIZE);
+    } else if (source == titleButtons_[CLOSE_BUTTON]) {
+        window_->close();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool Dialog::onRoleEvent(RoleIndex index, s::gui::IComponent* source) {
+    RolePage& role = roles_[index];
+    if (source == role.roleButton) {
+        selectRole(index);
+    } else if (source == role.hexField) {
+        onHexChanged(index);
+    } else if (source == role.swatch) {
+        onSwatch(index);
+    } else if (source == role.copy) {
+        onCopy(index);
+    } else {
+        for (int i = 0; i < 3; ++i) {
+            const ColorRole::Component component = ColorRole::Component(i);
+            bool changed = false;
+            if (source == role.sliders[i]) {
+                changed = role.role.setComponent(component, role.sliders[i]->getPosition());
+            } else if (source == role.decrease[i] || source == role.increase[i]) {
+                changed = role.role.step(component, source == role.increase[i]);
+            } else {
+                continue;
+            }
+            if (changed) applyRole(index, role.role.colour(), ColorUpdate::componentEdit());
+            return true;
+        }
+        return false;
+    }
+    return true;
+}
+
+void Dialog::selectRole(RoleIndex index) {
+    RolePage& chosen = roles_[index];
+    RolePage& other = roles_[index == TEXT_ROLE ? BACKGROUND_ROLE : TEXT_ROLE];
+    if (chosen.roleButton->isToggled()) return;  // pressed before this click: nothing changes
+    other.roleButton->setToggled(false);
+    other.roleButton->setFontSetting(regularRoleFont_);
+    chosen.roleButton->setToggled(true);
+    chosen.roleButton->setFontSetting(boldRoleFont_);
+    other.page->setVisible(false);
+    chosen.page->setVisible(true);
+    if (pagePile_) pagePile_->doLayout();
+}
+
+void Dialog::onHexChanged(RoleIndex index) {
+    color::ColorValue colour = 0;
+    if (!color::parseHex(roles_[index].hexField->getText(), &colour)) return;
+    applyRole(index, colour, ColorUpdate::typed(colour));
+}
+
+void Dialog::onSwatch(RoleIndex index) {
+    color::ColorValue colour = roles_[index].role.colour();
+    s::gui::dialogs::win::HueSnap* chooser = s::gui::dialogs::win::HueSnap::acquire();
+    if (chooser) {
+        chooser->setColour(colour);
+        if (chooser->runModal(window_->getHandle())) colour = chooser->getColour();
+        chooser->release();
+    }
+    applyRole(index, colour, ColorUpdate::all());
+}
+
+void Dialog::onCopy(RoleIndex index) {
+    s::gui::win::TextField* field = roles_[index].hexField;
+    copyToClipboard(window_->getHandle(), field->getText());
+    field->focusAndSelectAll();
+}
+
+// ---- Applying a colour
+
+void Dialog::applyTextColor(color::ColorValue colour, ColorUpdate update) {
+    applyRole(TEXT_ROLE, colour, update);
+}
+
+void Dialog::applyBackgroundColor(color::ColorValue colour, ColorUpdate update) {
+    applyRole(BACKGROUND_ROLE, colour, update);
+}
+
+void Dialog::applyRole(RoleIndex index, color::ColorValue colour, ColorUpdate update) {
+    RolePage& role = roles_[index];
+    role.role.apply(colour, update);
+    const color::ColorValue rgb = colour & 0x00FFFFFF;
+    if (update.hex && role.hexField) {
+        // Not a change the user typed: it must not come back as one.
+        role.hexField->setChangeNotification(false);
+        role.hexField->setText(color::formatHex(colour).digits);
+        role.hexField->setChangeNotification(true);
+    }
+    if (index == TEXT_ROLE && sampleLabel_) {
+        if (sampleFont_) sampleFont_->setForeground(rgb);
+        sampleLabel_->setForeground(rgb);
+    } else if (index == BACKGROUND_ROLE && samplePanel_) {
+        samplePanel_->setBackground(rgb);
+        if (samplePanel_->getHandle()) InvalidateRect(samplePanel_->getHandle(), nullptr, TRUE);
+    }
+    if (role.swatch) role.swatch->setGlyphText(color::swatchName(colour).text);
+    showComponents(index);
+    // Set-up shows the colours it has just read before the controls exist: nothing to store then.
+    if (!window_ || !mainColumn_ || !mainColumn_->getHandle()) return;
+    map::IMappedData* store = appWindow_->application()->getStore();
+    if (store)
+        store->setS32(appWindow_->sectionPath(VIEW_SECTION),
+                      index == TEXT_ROLE ? TEXT_COLOR_VALUE : BACKGROUND_COLOR_VALUE, int32_t(colour));
+}
+
+void Dialog::showComponents(RoleIndex index) {
+    RolePage& role = roles_[index];
+    const int values[3] = {role.role.hue(), role.role.saturation(), role.role.lightness()};
+    for (int i = 0; i < 3; ++i)
+        if (role.sliders[i]) role.sliders[i]->setPosition(values[i]);
+    for (int i = 0; i < 3; ++i) {
+        if (!role.sliders[i]) continue;
+        const int first = i == 0 ? values[1] : values[0];
+        const int second = i == 2 ? values[1] : values[2];
+        role.sliders[i]->setGradient(GRADIENT_MODES[i], first, second);
+    }
+}
+
+// ---- Menu commands
+
+bool Dialog::onMenuEvent(s::gui::IComponent* source) {
+    if (source != rightClickMenu_ && source != trayMenu_) return false;
+    runCommand(static_cast<PopupMenu*>(source)->getChosenCommand());
+    return true;
+}
+
+void Dialog::runCommand(int command) {
+    if (!window_) return;
+    lang::Localizer* texts = localizer();
+    const int languages = texts ? int(texts->languageCount()) : 0;
+    s::gui::drawer::Skinner* skinner = appWindow_->skinner();
+    const DialogCommands::Decision decision =
+        DialogCommands::decide(command, languages, skinner ? skinner->count() : 0, productBase());
+    using Action = DialogCommands::Action;
+    switch (decision.action) {
+    case Action::TOGGLE_ICONIZED:
+        if (window_->isIconized()) {
+            window_->restore();
+        } else {
+            window_->iconize();
+        }
+        break;
+    case Action::CLOSE_WINDOW:
+        window_->close();
+        break;
+    case Action::TOGGLE_KEEP_ON_TOP:
+        setKeepOnTop(!(rightClickMenu_ && rightClickMenu_->isChecked(DialogCommands::KEEP_ON_TOP)));
+        break;
+    case Action::TOGGLE_KEEP_IN_SCREEN:
+        toggleKeepInScreen();
+        break;
+    case Action::TOGGLE_MIDDLE_CLICK:
+        toggleMiddleClick();
+        break;
+    case Action::SELECT_SKIN:
+        selectSkin(decision.index);
+        break;
+    case Action::SELECT_LANGUAGE:
+        selectLanguage(decision.index);
+        break;
+    case Action::OPEN_TRANSLATION_PAGE:
+    case Action::OPEN_PAGE:
+        openPage(decision.addressText);
+        break;
+    case Action::SHOW_VERSION:  // the version window is not part of this build
+    case Action::NONE:
+        break;
+    }
+}
+
+void Dialog::setKeepOnTop(bool on) {
+    window_->setKeepOnTop(on);
+    titleButtons_[PIN_BUTTON]->setToggled(on);
+    if (rightClickMenu_) rightClickMenu_->setChecked(DialogCommands::KEEP_ON_TOP, on);
+}
+
+void Dialog::toggleKeepInScreen() {
+    const bool on = !(rightClickMenu_ && rightClickMenu_->isChecked(DialogCommands::KEEP_IN_SCREEN));
+    keepInScreen_ = on;
+    if (rightClickMenu_) rightClickMenu_->setChecked(DialogCommands::KEEP_IN_SCREEN, on);
+    window_->setKeepInScreen(on);
+    map::IMappedData* store = appWindow_->application()->getStore();
+    if (store) store->setBool(appWindow_->sectionPath(VIEW_SECTION), KEEP_IN_SCREEN_VALUE, on);
+}
+
+void Dialog::toggleMiddleClick() {
+    const bool closes = rightClickMenu_ && rightClickMenu_->isChecked(DialogCommands::MIDDLE_CLICK_CLOSES);
+    const wchar_t* action = closes ? app::IAppWindow::ACTION_DO_NOTHING : app::IAppWindow::ACTION_CLOSE;
+    window_->setMiddleClickAction(action);
+    appWindow_->setMiddleClickAction(action);
+    if (rightClickMenu_) rightClickMenu_->setChecked(DialogCommands::MIDDLE_CLICK_CLOSES, !closes);
+}
+
+void Dialog::selectSkin(int index) {
+    s::gui::drawer::Skinner* skinner = appWindow_->skinner();
+    if (!skinner) return;
+    if (index != skinner->getSelection() && skinner->setSelection(index)) {
+        appWindow_->setSkinName(skinner->skin(index)->getName());
+        applySkin();
+    }
+    DialogMenus::checkOnly(skinMenu_, DialogCommands::FIRST_SKIN, skinner->count(), DialogCommands::FIRST_SKIN + index);
+}
+
+void Dialog::selectLanguage(int index) {
+    lang::Localizer* texts = localizer();
+    if (!texts) return;
+    const lang::LangPack* before = texts->currentLanguage();
+    texts->selectLanguageAt(uint32_t(index));
+    const lang::LangPack* now = texts->currentLanguage();
+    if (now != before && now) {
+        appWindow_->application()->setLanguage(now->engName().c_str());
+        refreshTexts();
+    }
+    DialogMenus::checkOnly(languageMenu_, 0, int(texts->languageCount()), index);
+}
+
+void Dialog::openPage(int32_t addressText) {
+    lang::Localizer* texts = localizer();
+    const wchar_t* address = texts ? texts->getText(addressText) : L"";
+    if (address && *address) gPageOpener.load()(address);
+}
+
+}  // namespace s::image::gui::dialogs::huesnap

@@ -1,0 +1,166 @@
+// The main colour window's menus and commands: the command decision without a
+// window, the language menu of the real pack with its translation entry, keep on
+// top with pin and check mark together, keep in screen stored, and web pages
+// opened only through the replaceable opener.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "DialogTestSupport.h"
+#include "gui/drawer/Skinner.h"
+#include "gui/menuitem/MenuItem.h"
+#include "gui/win/PopupMenu.h"
+#include "lang/Localizer.h"
+#include "picker/DialogCommands.h"
+#include "picker/DialogMenus.h"
+
+namespace {
+
+using picker_testing::DialogTest;
+using s::image::gui::dialogs::huesnap::DialogCommands;
+using s::image::gui::dialogs::huesnap::DialogMenus;
+using Action = DialogCommands::Action;
+using Dialog = s::image::gui::dialogs::huesnap::Dialog;
+
+std::vector<std::wstring> openedPages;
+bool recordPage(const wchar_t* address) {
+    openedPages.push_back(address);
+    return true;
+}
+
+TEST(DialogCommandsTest, LanguageNumbersEndWithTheTranslationEntry) {
+    const auto translate = DialogCommands::decide(3, 3, 16, 500000);
+    EXPECT_EQ(Action::OPEN_TRANSLATION_PAGE, translate.action);
+    EXPECT_EQ(108500, translate.addressText);
+    const auto second = DialogCommands::decide(1, 3, 16, 500000);
+    EXPECT_EQ(Action::SELECT_LANGUAGE, second.action);
+    EXPECT_EQ(1, second.index);
+    EXPECT_EQ(Action::NONE, DialogCommands::decide(4, 3, 16, 500000).action);
+    const auto skin = DialogCommands::decide(215, 3, 16, 500000);
+    EXPECT_EQ(Action::SELECT_SKIN, skin.action);
+    EXPECT_EQ(15, skin.index);
+    EXPECT_EQ(Action::NONE, DialogCommands::decide(216, 3, 16, 500000).action);
+}
+
+TEST(DialogCommandsTest, PagesAndWindowCommands) {
+    EXPECT_EQ(500003, DialogCommands::decide(10100, 3, 0, 500000).addressText);
+    EXPECT_EQ(500004, DialogCommands::decide(10200, 3, 0, 500000).addressText);
+    EXPECT_EQ(108000, DialogCommands::decide(10900, 3, 0, 500000).addressText);
+    EXPECT_EQ(108200, DialogCommands::decide(10950, 3, 0, 500000).addressText);
+    EXPECT_EQ(Action::CLOSE_WINDOW, DialogCommands::decide(990, 3, 0, 500000).action);
+    EXPECT_EQ(Action::CLOSE_WINDOW, DialogCommands::decide(999, 3, 0, 500000).action);
+    EXPECT_EQ(Action::TOGGLE_ICONIZED, DialogCommands::decide(900, 3, 0, 500000).action);
+}
+
+TEST(DialogMenusTest, TrayMenuHoldsItsCommandsOnly) {
+    s::gui::win::PopupMenu* menu = DialogMenus::buildTrayMenu(nullptr);
+    ASSERT_NE(nullptr, menu);
+    EXPECT_STREQ(DialogMenus::TRAY_MENU_NAME, menu->getName());
+    for (int command : {900, 990, 10000, 10100, 10200, 10900, 10950}) EXPECT_TRUE(menu->holdsCommand(command));
+    EXPECT_FALSE(menu->holdsCommand(100));
+    EXPECT_FALSE(menu->holdsCommand(999));
+    menu->release();
+}
+
+class DialogMenuTest : public DialogTest {
+protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        openedPages.clear();
+        previous_ = Dialog::setPageOpener(&recordPage);
+    }
+    void TearDown() override {
+        Dialog::setPageOpener(previous_);
+        DialogTest::TearDown();
+    }
+    void command(int number) {
+        onWindowThread([&] { dialog_->runCommand(number); });
+    }
+    Dialog::PageOpener previous_ = nullptr;
+};
+
+TEST_F(DialogMenuTest, TranslateFollowsTheLanguagesAndOpensTheTranslationPage) {
+    Dialog& dialog = start();
+    s::lang::Localizer* texts = app_->languagePack();
+    const int languages = int(texts->languageCount());
+    ASSERT_GT(languages, 2);
+    s::gui::menuitem::MenuItem* translate = dialog.rightClickMenu()->findItem(languages);
+    ASSERT_NE(nullptr, translate);
+    EXPECT_EQ(700001, translate->getTextId());
+    command(languages);
+    ASSERT_EQ(1u, openedPages.size());
+    EXPECT_EQ(std::wstring(texts->getText(108500)), openedPages[0]);
+
+    command(1);
+    EXPECT_EQ(1, texts->indexOfLanguage(texts->currentLanguage()));
+    EXPECT_TRUE(dialog.rightClickMenu()->isChecked(1));
+    EXPECT_FALSE(dialog.rightClickMenu()->isChecked(0));
+    command(0);
+
+    command(10100);
+    ASSERT_EQ(2u, openedPages.size());
+    EXPECT_EQ(std::wstring(texts->getText(500003)), openedPages[1]);
+}
+
+TEST_F(DialogMenuTest, KeepOnTopTwiceReturnsToTheStartWithPinAndCheckAgreeing) {
+    Dialog& dialog = start();
+    s::gui::win::Button* pin = dialog.titleButton(Dialog::PIN_BUTTON);
+    const bool initial = dialog.window()->isKeepOnTop();
+    EXPECT_EQ(initial, pin->isToggled());
+    EXPECT_EQ(initial, dialog.rightClickMenu()->isChecked(DialogCommands::KEEP_ON_TOP));
+    for (bool expected : {!initial, initial}) {
+        command(DialogCommands::KEEP_ON_TOP);
+        EXPECT_EQ(expected, dialog.window()->isKeepOnTop());
+        EXPECT_EQ(expected, pin->isToggled());
+        EXPECT_EQ(expected, dialog.rightClickMenu()->isChecked(DialogCommands::KEEP_ON_TOP));
+    }
+}
+
+TEST_F(DialogMenuTest, KeepInScreenIsStoredAndShownAtTheNextStart) {
+    Dialog& dialog = start();
+    EXPECT_FALSE(dialog.rightClickMenu()->isChecked(DialogCommands::KEEP_IN_SCREEN));
+    command(DialogCommands::KEEP_IN_SCREEN);
+    EXPECT_TRUE(dialog.isKeepInScreen());
+    EXPECT_TRUE(dialog.window()->isKeepInScreen());
+    EXPECT_TRUE(dialog.rightClickMenu()->isChecked(DialogCommands::KEEP_IN_SCREEN));
+    EXPECT_TRUE(store()->getBool(view(), Dialog::KEEP_IN_SCREEN_VALUE, false));
+
+    dialog_->release();
+    dialog_ = nullptr;
+    appWindow_->release();
+    appWindow_ = nullptr;
+    Dialog& again = start();
+    EXPECT_TRUE(again.rightClickMenu()->isChecked(DialogCommands::KEEP_IN_SCREEN));
+    EXPECT_TRUE(again.window()->isKeepInScreen());
+}
+
+TEST_F(DialogMenuTest, MiddleClickChoiceFollowsTheCheckMark) {
+    Dialog& dialog = start();
+    ASSERT_TRUE(dialog.rightClickMenu()->isChecked(DialogCommands::MIDDLE_CLICK_CLOSES));
+    command(DialogCommands::MIDDLE_CLICK_CLOSES);
+    EXPECT_FALSE(dialog.rightClickMenu()->isChecked(DialogCommands::MIDDLE_CLICK_CLOSES));
+    EXPECT_STREQ(L"DoNothing", dialog.window()->getMiddleClickAction());
+    command(DialogCommands::MIDDLE_CLICK_CLOSES);
+    EXPECT_STREQ(L"Close", dialog.window()->getMiddleClickAction());
+}
+
+TEST_F(DialogMenuTest, SkinCommandMovesTheMarkAndOpenWindowTogglesTheNotificationArea) {
+    Dialog& dialog = start();
+    s::gui::drawer::Skinner* skinner = app_->skinner();
+    ASSERT_GT(skinner->count(), 1);
+    const int other = skinner->getSelection() == 1 ? 0 : 1;
+    command(DialogCommands::FIRST_SKIN + other);
+    EXPECT_EQ(other, skinner->getSelection());
+    EXPECT_TRUE(dialog.rightClickMenu()->isChecked(DialogCommands::FIRST_SKIN + other));
+    EXPECT_FALSE(dialog.rightClickMenu()->isChecked(DialogCommands::FIRST_SKIN + 1 - other));
+
+    command(DialogCommands::OPEN_WINDOW);
+    EXPECT_TRUE(dialog.window()->isIconized());
+    EXPECT_FALSE(IsWindowVisible(dialog.window()->getHandle()));
+    command(DialogCommands::OPEN_WINDOW);
+    EXPECT_FALSE(dialog.window()->isIconized());
+    EXPECT_TRUE(IsWindowVisible(dialog.window()->getHandle()));
+}
+
+}  // namespace
