@@ -16,6 +16,7 @@
 #include "gui/win/ReflectionRules.h"
 #include "gui/win/WindowClass.h"
 #include "tests/gui/WindowTestSupport.h"
+#include "tests/support/DialogAnswer.h"
 
 namespace {
 
@@ -354,38 +355,8 @@ TEST(WindowEvents, HotKeyIdIsStoredBeforeListenersAndTakenKeysAreRefused) {
     GlobalDeleteAtom(GlobalFindAtomW(request.name));
 }
 
-// Waits for the message box the window's thread shows, reads its text and
-// presses `button`.
-struct BoxAnswer {
-    std::wstring text, caption;
-};
-BoxAnswer answerBox(DWORD threadId, int button) {
-    BoxAnswer answer;
-    for (int i = 0; i < 1000; ++i) {
-        HWND box = nullptr;
-        EnumThreadWindows(
-            threadId,
-            [](HWND hwnd, LPARAM found) {
-                wchar_t name[16] = {};
-                GetClassNameW(hwnd, name, 16);
-                if (wcscmp(name, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
-                *reinterpret_cast<HWND*>(found) = hwnd;
-                return FALSE;
-            },
-            LPARAM(&box));
-        if (box) {
-            wchar_t text[512] = {};
-            GetDlgItemTextW(box, 0xFFFF, text, 512);
-            answer.text = text;
-            GetWindowTextW(box, text, 512);
-            answer.caption = text;
-            PostMessageW(box, WM_COMMAND, button, 0);
-            return answer;
-        }
-        Sleep(10);
-    }
-    return answer;
-}
+using BoxAnswer = testing_dialogs::Answer;
+BoxAnswer answerBox(DWORD threadId, int button) { return testing_dialogs::answerDialog(threadId, button); }
 
 TEST(WindowBoxes, BoxesRequestedByOtherThreadsShowOnTheWindowThread) {
     WindowHolder holder;

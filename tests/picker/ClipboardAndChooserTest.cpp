@@ -9,6 +9,7 @@
 
 #include "gui/dialogs/win/HueSnap.h"
 #include "picker/ClipboardText.h"
+#include "tests/support/DialogAnswer.h"
 
 namespace {
 
@@ -53,27 +54,7 @@ TEST(ClipboardText, HeldClipboardIsLeftAlone) {
     CloseHandle(done);
 }
 
-// Presses `button` in the chooser dialog once `threadId` shows it.
-void answerChooser(DWORD threadId, int button) {
-    for (int i = 0; i < 1000; ++i) {
-        HWND dialog = nullptr;
-        EnumThreadWindows(
-            threadId,
-            [](HWND hwnd, LPARAM found) {
-                wchar_t name[16] = {};
-                GetClassNameW(hwnd, name, 16);
-                if (wcscmp(name, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
-                *reinterpret_cast<HWND*>(found) = hwnd;
-                return FALSE;
-            },
-            LPARAM(&dialog));
-        if (dialog) {
-            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-            return;
-        }
-        Sleep(10);
-    }
-}
+void answerChooser(DWORD threadId, int button) { testing_dialogs::answerDialog(threadId, button); }
 
 TEST(ColourChooser, OkKeepsTheColourCancelLeavesTheInitialOne) {
     s::gui::dialogs::win::HueSnap* chooser = s::gui::dialogs::win::HueSnap::acquire();
