@@ -12,12 +12,21 @@ configure_and_build() {
   "$ROOT/tools/setup.sh" || fail "setting up the prerequisites failed (see above)"
   local prefix
   prefix=$("$ROOT/tools/setup.sh" --print)
+  # A developer's ccache, when there is one, is shared by every checkout of the
+  # project on the machine: paths are hashed relative to the checkout's parent.
+  local launcher=""
+  if command -v ccache >/dev/null 2>&1; then
+    launcher=ccache
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$ROOT")}" CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
+  fi
   if [ ! -f "$BUILD_DIR/build.ninja" ]; then
     # Configure into a temporary folder first would lose nothing either, but a
     # failed configure must not leave a build.ninja that later runs trust.
     cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-      -DHUESNAP_DEPS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE="${HUESNAP_BUILD_TYPE:-RelWithDebInfo}" >"$BUILD_DIR.configure.log" 2>&1 \
+      -DHUESNAP_DEPS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE="${HUESNAP_BUILD_TYPE:-RelWithDebInfo}" \
+      ${launcher:+-DCMAKE_C_COMPILER_LAUNCHER=$launcher -DCMAKE_CXX_COMPILER_LAUNCHER=$launcher} \
+      >"$BUILD_DIR.configure.log" 2>&1 \
       || { tail -n 30 "$BUILD_DIR.configure.log" >&2; rm -f "$BUILD_DIR/build.ninja" "$BUILD_DIR/CMakeCache.txt"; \
            fail "configuring the build failed (log: $BUILD_DIR.configure.log)"; }
   fi
