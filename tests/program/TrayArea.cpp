@@ -1,0 +1,59 @@
+#include "TrayArea.h"
+
+#include <cstdio>
+
+#include "ProgramDriver.h"
+#include "WindowQuery.h"
+
+namespace testing_program {
+
+namespace {
+
+std::string narrow(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text) out += c < 128 ? char(c) : '?';
+    return out;
+}
+
+BOOL CALLBACK describeWindow(HWND window, LPARAM param) {
+    if (!IsWindowVisible(window)) return TRUE;
+    auto* out = reinterpret_cast<std::string*>(param);
+    const RECT rect = screenRect(window);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char line[512];
+    snprintf(line, sizeof(line), "  %p pid %lu class \"%s\" text \"%s\" at (%ld,%ld)-(%ld,%ld) exstyle %08lx\n",
+             static_cast<void*>(window), static_cast<unsigned long>(processId), narrow(classOf(window)).c_str(),
+             narrow(textOf(window)).c_str(), rect.left, rect.top, rect.right, rect.bottom,
+             static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)));
+    *out += line;
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> trayIcons() {
+    std::vector<HWND> icons;
+    HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!tray || !IsWindowVisible(tray)) return icons;
+    for (HWND child : visibleChildren(tray)) {
+        // Windows nests the icons deeper (a toolbar in the notify area); Wine gives each icon a window.
+        if (classOf(child) == L"__wine_tray_icon" || classOf(child) == L"ToolbarWindow32") icons.push_back(child);
+    }
+    return icons;
+}
+
+bool waitForTrayIconCount(size_t count, DWORD timeoutMs) {
+    return waitUntil(timeoutMs, [&] {
+        const size_t shown = trayIcons().size();
+        return count == 0 ? shown == 0 : shown >= count;
+    });
+}
+
+std::string describeScreen() {
+    std::string out = "visible top-level windows:\n";
+    EnumWindows(describeWindow, reinterpret_cast<LPARAM>(&out));
+    return out;
+}
+
+}  // namespace testing_program
