@@ -32,13 +32,22 @@ BOOL CALLBACK describeWindow(HWND window, LPARAM param) {
 
 }  // namespace
 
+// Wine's X11 driver, with no X tray to dock into, shows the icons in a window of
+// its own; Windows has them in the task bar's notification area.
+HWND trayWindow() {
+    HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+    if (!tray) tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+    return tray;
+}
+
 std::vector<HWND> trayIcons() {
     std::vector<HWND> icons;
-    HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+    HWND tray = trayWindow();
     if (!tray || !IsWindowVisible(tray)) return icons;
     for (HWND child : visibleChildren(tray)) {
         // Windows nests the icons deeper (a toolbar in the notify area); Wine gives each icon a window.
-        if (classOf(child) == L"__wine_tray_icon" || classOf(child) == L"ToolbarWindow32") icons.push_back(child);
+        const std::wstring name = classOf(child);
+        if (name == L"__wine_tray_icon" || name == L"ToolbarWindow32") icons.push_back(child);
     }
     return icons;
 }
@@ -53,6 +62,10 @@ bool waitForTrayIconCount(size_t count, DWORD timeoutMs) {
 std::string describeScreen() {
     std::string out = "visible top-level windows:\n";
     EnumWindows(describeWindow, reinterpret_cast<LPARAM>(&out));
+    if (HWND tray = trayWindow()) {
+        out += "children of the notification area:\n";
+        EnumChildWindows(tray, describeWindow, reinterpret_cast<LPARAM>(&out));
+    }
     return out;
 }
 
