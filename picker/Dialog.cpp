@@ -40,9 +40,6 @@ using s::gui::win::PopupMenu;
 
 std::atomic<Dialog::PageOpener> gPageOpener{&app::win::AppBase::openWithShell};
 
-// The window grows no narrower than this when its content would allow it.
-constexpr int MINIMUM_WINDOW_WIDTH = 240;
-
 // Slider gradient modes: hue, saturation, lightness run along the track.
 constexpr int GRADIENT_MODES[3] = {5, 6, 7};
 
@@ -91,7 +88,7 @@ void Dialog::releaseAll() {
 }
 
 bool Dialog::isFinished() const {
-    return !window_ || window_->isClosingDone();
+    return !window_ || window_->isFinished();
 }
 
 lang::Localizer* Dialog::localizer() const {
@@ -229,16 +226,7 @@ bool Dialog::onWindowEvent(int kind) {
         onSample(*static_cast<const color::ColorValue*>(window_->getUserEventData()));
     } else if (name == LAYOUT_EVENT && mainColumn_) {
         // The window takes the size its content needs, with the frame around it.
-        mainColumn_->measure();
-        RECT outer = {}, client = {};
-        GetWindowRect(window_->getHandle(), &outer);
-        GetClientRect(window_->getHandle(), &client);
-        int width = mainColumn_->getMinimumWidth();
-        if (width < MINIMUM_WINDOW_WIDTH) width = MINIMUM_WINDOW_WIDTH;
-        width += (outer.right - outer.left) - client.right;
-        const int height = mainColumn_->getMinimumHeight() + (outer.bottom - outer.top) - client.bottom;
-        SetWindowPos(window_->getHandle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        window_->fitContent();
+        window_->fitToContent();
     }
     return true;
 }
@@ -325,7 +313,8 @@ void Dialog::onSwatch(RoleIndex index) {
 
 void Dialog::onCopy(RoleIndex index) {
     s::gui::win::TextField* field = roles_[index].hexField;
-    copyToClipboard(window_->getHandle(), field->getText());
+    // Selecting the field tells the user the text was copied: not when it was not.
+    if (!copyToClipboard(window_->getHandle(), field->getText())) return;
     field->focusAndSelectAll();
 }
 
@@ -461,7 +450,9 @@ void Dialog::selectSkin(int index) {
         appWindow_->setSkinName(skinner->skin(index)->getName());
         applySkin();
     }
-    DialogMenus::checkOnly(skinMenu_, DialogCommands::FIRST_SKIN, skinner->count(), DialogCommands::FIRST_SKIN + index);
+    // The mark follows the skin in use, also when the choice could not be made.
+    DialogMenus::checkOnly(skinMenu_, DialogCommands::FIRST_SKIN, skinner->count(),
+                           DialogCommands::FIRST_SKIN + skinner->getSelection());
 }
 
 void Dialog::selectLanguage(int index) {

@@ -111,7 +111,8 @@ public:
     // shows the window (iconized with `startupFlag`). False when there is no binding
     // or the window could not be made.
     bool setUp(bool startupFlag);
-    // True once the window has closed.
+    // True once the window has closed and its thread has left every handler: only
+    // then may the owner release what those handlers use.
     bool isFinished() const;
 
     void onEvent(s::gui::IComponent* source, int kind) override;

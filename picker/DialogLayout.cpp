@@ -371,7 +371,10 @@ void Dialog::refreshTexts() {
     lang::Localizer* texts = localizer();
     if (!texts) return;
     for (int i = 0; i < controlCount_; ++i) controls_[i]->setText(texts->getText(controls_[i]->getTextId()));
-    if (mainColumn_) mainColumn_->doLayout();
+    if (!window_) return;
+    window_->refreshTitle();
+    // Texts of another length need another window size: never squeeze them.
+    window_->fitToContent();
 }
 
 }  // namespace s::image::gui::dialogs::huesnap

@@ -7,6 +7,13 @@ namespace s::image::gui::dialogs::huesnap {
 
 S_POOLED_CLASS_IMPL(DialogWindow, thread::EasyPooler::NO_CAPACITY)
 
+namespace {
+
+// The skin draws a 1-pixel frame round the window's edge.
+constexpr int SKIN_FRAME = 1;
+
+}  // namespace
+
 DialogWindow::DialogWindow() : content_(nullptr) {}
 
 DialogWindow::~DialogWindow() {
@@ -18,15 +25,42 @@ void DialogWindow::reset() {
     ManagedWindow::reset();
 }
 
+int DialogWindow::frameInset() const {
+    return getWindowDrawer() ? SKIN_FRAME : 0;
+}
+
 void DialogWindow::fitContent() {
     s::gui::IBox* content = content_.load();
     HWND hwnd = getHandle();
     if (!content || !hwnd || IsIconic(hwnd)) return;
     RECT client = {};
     GetClientRect(hwnd, &client);
-    content->setLocation(0, 0);
-    content->setExactSize(client.right - client.left, client.bottom - client.top);
+    const int inset = frameInset();
+    const int width = client.right - client.left - 2 * inset;
+    const int height = client.bottom - client.top - 2 * inset;
+    content->setLocation(inset, inset);
+    content->setExactSize(width > 0 ? width : 0, height > 0 ? height : 0);
     content->commit();
+}
+
+void DialogWindow::fitToContent() {
+    s::gui::IBox* content = content_.load();
+    HWND hwnd = getHandle();
+    if (!content || !hwnd) return;
+    content->measure();
+    RECT outer = {}, client = {};
+    GetWindowRect(hwnd, &outer);
+    GetClientRect(hwnd, &client);
+    int width = content->getMinimumWidth();
+    if (width < MINIMUM_CONTENT_WIDTH) width = MINIMUM_CONTENT_WIDTH;
+    // The frame: the skin's own, or the system's around the client area.
+    const int inset = 2 * frameInset();
+    width += inset + (outer.right - outer.left) - client.right;
+    const int height = content->getMinimumHeight() + inset + (outer.bottom - outer.top) - client.bottom;
+    setMinimumSize(SIZE{width, height});
+    if (!IsIconic(hwnd) && !IsZoomed(hwnd))
+        SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitContent();
 }
 
 }  // namespace s::image::gui::dialogs::huesnap

@@ -1,8 +1,9 @@
 #pragma once
 // DialogWindow: the main colour window's native window: the managed window of
 // the application with one addition, its content box always fills the client
-// area (a skinned window's client area is the whole window), so the layout
-// follows every size change on the window's own thread.
+// area (a skinned window's client area is the whole window) inside the skin's
+// 1-pixel frame, so the layout follows every size change on the window's own
+// thread and never paints over the frame.
 #include <atomic>
 
 #include "app/win/ManagedWindow.h"
@@ -18,6 +19,9 @@ class DialogWindow : public app::win::ManagedWindow {
     S_POOLED_CLASS(DialogWindow, L"s_image_gui_dialogs_huesnap_DialogWindow")
 
 public:
+    // The window grows no narrower than this when its content would allow it.
+    static constexpr int MINIMUM_CONTENT_WIDTH = 240;
+
     DialogWindow();
     // The content must not be used while the window's thread may still size it.
     ~DialogWindow() override;
@@ -26,6 +30,11 @@ public:
     void setContent(s::gui::IBox* content) { content_.store(content); }
     // Sizes the content to the client area now (on the window's thread).
     void fitContent();
+    // Measures the content, makes its minimum (with the frame) the window's minimum
+    // size and sizes the window to it, keeping the top-left corner (window's thread).
+    void fitToContent();
+    // Pixels between the window's edge and the content: the skin's frame, 0 unskinned.
+    int frameInset() const;
 
 protected:
     void onSizeChanged() override { fitContent(); }

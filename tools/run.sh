@@ -36,7 +36,9 @@ PROGRAM_PID=$!
 "$BUILD_DIR/wine-run.sh" "$BUILD_DIR/bin/winctl.exe" wait "Tuvo HueSnap" 60000 \
   || fail "the program's window did not appear"
 sleep 1  # let the first paint reach the screen
-import -window root "$SHOT" || fail "could not save the screenshot"
+# The window with a little of the desktop round it (the whole screen when unknown).
+GEOMETRY=$("$BUILD_DIR/wine-run.sh" "$BUILD_DIR/bin/winctl.exe" rect "Tuvo HueSnap" 12 | tr -d '\r') || GEOMETRY=""
+import -window root ${GEOMETRY:+-crop "$GEOMETRY" +repage} "$SHOT" || fail "could not save the screenshot"
 echo "screenshot: $SHOT"
 "$BUILD_DIR/wine-run.sh" "$BUILD_DIR/bin/winctl.exe" close "Tuvo HueSnap" 30000 \
   || fail "the program did not close when asked"

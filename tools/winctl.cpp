@@ -2,6 +2,8 @@
 //
 //   winctl wait  <title> [timeout-ms]   exit 0 once a visible window has that title
 //   winctl close <title> [timeout-ms]   ask it to close (WM_CLOSE), exit 0 once gone
+//   winctl rect  <title> [margin]       print its screen rectangle grown by margin
+//                                       pixels as an X geometry, WxH+X+Y
 //
 // Exit codes: 0 done, 1 timed out, 2 bad arguments.
 #include <windows.h>
@@ -48,16 +50,27 @@ int closeWindow(const wchar_t* title, DWORD timeoutMs) {
     return 0;
 }
 
+int printRect(const wchar_t* title, int margin) {
+    HWND hwnd = findVisible(title);
+    RECT rect;
+    if (!hwnd || !GetWindowRect(hwnd, &rect)) return 1;
+    const long left = rect.left > margin ? rect.left - margin : 0;
+    const long top = rect.top > margin ? rect.top - margin : 0;
+    wprintf(L"%ldx%ld+%ld+%ld\n", rect.right + margin - left, rect.bottom + margin - top, left, top);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        fwprintf(stderr, L"usage: winctl wait|close <title> [timeout-ms]\n");
+        fwprintf(stderr, L"usage: winctl wait|close|rect <title> [timeout-ms|margin]\n");
         return 2;
     }
     const DWORD timeoutMs = argc > 3 ? wcstoul(argv[3], nullptr, 10) : 30000;
     if (wcscmp(argv[1], L"wait") == 0) return waitVisible(argv[2], timeoutMs);
     if (wcscmp(argv[1], L"close") == 0) return closeWindow(argv[2], timeoutMs);
+    if (wcscmp(argv[1], L"rect") == 0) return printRect(argv[2], argc > 3 ? _wtoi(argv[3]) : 0);
     fwprintf(stderr, L"winctl: unknown command %ls\n", argv[1]);
     return 2;
 }

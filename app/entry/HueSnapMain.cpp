@@ -1,85 +1,79 @@
-// Entry point of HueSnap.exe: the application object and wWinMain.
+// Entry point of HueSnap.exe: the application object whose start-up runs the
+// whole life of the program on the process's main thread, and wWinMain.
 //
-// Until the start-up sequence is built on the class library, the program shows
-// a plain window with the product name so that the build, the resources and the
-// whole-program tests have a real window to work with.
+// The main window runs its own message loop on its own thread; this thread builds
+// everything, waits (answering its own messages, as an OLE apartment must) until
+// that window has finished, and gives everything back in order.
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include "app/IAppWindow.h"
+#include "app/process/commandline/ICommandLine.h"
+#include "app/win/AppBase.h"
+#include "app/win/AppWindow.h"
+#include "app/win/StartUpRules.h"
 #include "framework/WinApp.h"
+#include "gui/drawer/skin/ThinWindowSet.h"
+#include "picker/Dialog.h"
 
 namespace {
 
-const wchar_t kClassName[] = L"TuvoHueSnapFrame";
-const wchar_t kTitle[] = L"Tuvo HueSnap";
+using s::app::win::AppBase;
+using s::app::win::AppWindow;
+using s::image::gui::dialogs::huesnap::Dialog;
 
-void paintProductName(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    RECT client;
-    GetClientRect(hwnd, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    DrawTextW(dc, kTitle, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, oldFont);
-    EndPaint(hwnd, &ps);
+constexpr int32_t MAIN_WINDOW_WIDTH = 800;
+constexpr int32_t MAIN_WINDOW_HEIGHT = 600;
+
+bool dialogFinished(void* dialog) {
+    return static_cast<Dialog*>(dialog)->isFinished();
 }
 
-LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-        case WM_PAINT:
-            paintProductName(hwnd);
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcW(hwnd, msg, wp, lp);
-    }
-}
-
-bool registerFrameClass(HINSTANCE instance) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = frameProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(128));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(128), IMAGE_ICON, 16, 16, 0));
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0;
-}
-
-class HueSnapApp : public framework::WinApp {
+class CHueSnapApp : public framework::WinApp {
 protected:
-    // Shows the product window; its WM_DESTROY ends the loop with code 0.
+    // Runs the program from start to end; false so that no second loop runs here.
     bool initInstance() override {
-        if (!registerFrameClass(instance())) {
-            MessageBoxW(nullptr, L"Window Registration Failed!", L"Error!", MB_ICONERROR | MB_OK);
-            return false;
+        INITCOMMONCONTROLSEX controls = {8, 0xFF};
+        InitCommonControlsEx(&controls);
+        WinApp::initInstance();
+        AppBase* app = AppBase::acquire();
+        AppWindow* mainWindow = AppWindow::acquire();
+        Dialog* dialog = nullptr;
+        if (app && mainWindow && app->initialize(this, s::gui::drawer::skin::createThinWindowSkinner()) &&
+            mainWindow->initialize(app, L"MainWindow", app->softwareType(), MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT,
+                                   app->skinner(), s::app::IAppWindow::ACTION_CLOSE, nullptr)) {
+            dialog = runMainWindow(app, mainWindow);
         }
-        HWND frame = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 360, 200,
-                                     nullptr, nullptr, instance(), nullptr);
-        if (!frame) {
-            MessageBoxW(nullptr, L"Window Creation Failed!", L"Error!", MB_ICONERROR | MB_OK);
-            return false;
-        }
-        ShowWindow(frame, showCommand());
-        UpdateWindow(frame);
-        started_ = true;
-        return true;
+        if (dialog) dialog->release();
+        if (mainWindow) mainWindow->release();
+        if (app) app->release();
+        return false;
     }
-
-    // A window that could not be made is a failed start, not a normal end.
-    int exitInstance(int code) override { return started_ ? code : 1; }
 
 private:
-    bool started_ = false;  // the product window was made and shown
+    // Steps from the system check to the end of the main window; answers the main
+    // window object to release (null when none was taken).
+    Dialog* runMainWindow(AppBase* app, AppWindow* mainWindow) {
+        if (!s::app::win::isRunningOnSupportedSystem()) return nullptr;
+        if (app->activateOtherInstance(true, false, true)) return nullptr;
+        bool iconized = false;
+        if (app->commandLine() && app->commandLine()->argumentCount() > 0) {
+            iconized = s::app::win::wantsIconizedStart(app->commandLine());
+        } else {
+            app->checkSilentInstall();
+        }
+        Dialog* dialog = Dialog::acquire();
+        if (!dialog) return nullptr;
+        dialog->setAppWindow(mainWindow);
+        // A window that could not be built never finishes: nothing to wait for.
+        if (dialog->setUp(iconized)) s::app::win::pumpUntil(&dialogFinished, dialog, INFINITE);
+        return dialog;
+    }
 };
 
 // The program's one application object: it registers itself before wWinMain runs.
-HueSnapApp theApp;
+CHueSnapApp theApp;
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 
 #include "app/process/commandline/win/CommandLine.h"
 #include "app/process/win/ProcessImage.h"
+#include "app/win/StartUpRules.h"
 #include "app/system/icon/win/IconSet.h"
 #include "app/system/module/win/Module.h"
 #include "app/system/resource/win/ResourceArchive.h"
@@ -85,12 +86,16 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
     return FALSE;
 }
 
-void waitUntilIdle(DWORD processId) {
-    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
-    if (!process) return;
-    WaitForInputIdle(process, INFINITE);
-    CloseHandle(process);
-}
+// The other copy as the hand-over finds it: its process, then its window.
+struct HandOverTarget {
+    const AppBase* app;
+    const wchar_t* executablePath;
+    bool useLanguagePack;
+    DWORD processId;
+    HANDLE process;  // owned by the caller of findHandOverTarget: closed after the wait
+    HWND window;
+    bool gone;       // the other copy ended while we waited
+};
 
 void sendToWindow(HWND window, UINT message) {
     DWORD_PTR result = 0;
@@ -141,6 +146,7 @@ void AppBase::reset() {
     releaseOwned(banner2_);
     releaseOwned(skinner_);
     setStore(nullptr);
+    instanceLock_.release();
     if (defaultSkinName_) defaultSkinName_->clear();
     if (work2_) work2_->clear();
 }
@@ -315,27 +321,57 @@ bool AppBase::productKeyPath(StrBuffer& path) const {
     return path.set(L"Software\\Tuvo\\") && path.append(text(PRODUCT_ID_TEXT));
 }
 
+// Copies started at the same moment each see the other in the process list; the
+// lock decides which one runs, and only a copy that lost it looks for the other.
 bool AppBase::activateOtherInstance(bool activate, bool secondMessage, bool useLanguagePack) {
     if (!module_ || !*module_->fullPath()) return false;
-    const DWORD other = process::win::findProcessRunning(module_->fullPath());
-    if (other == 0) return false;
-    if (!activate) return true;
-    const uint32_t languages = useLanguagePack && languagePack_ ? languagePack_->languageCount() : 0;
-    if (languages == 0) messageOtherInstance(other, nullptr, secondMessage);
-    for (uint32_t i = 0; i < languages; ++i) {
-        const StrBuffer* productName = languagePack_->languageAt(i)->findText(textBase_);
-        messageOtherInstance(other, productName ? productName->c_str() : L"", secondMessage);
-    }
+    const InstanceLock::State lock = instanceLock_.take(text(PRODUCT_ID_TEXT), module_->fullPath());
+    if (lock == InstanceLock::State::OWNED) return false;
+    if (lock == InstanceLock::State::UNAVAILABLE && process::win::findProcessRunning(module_->fullPath()) == 0)
+        return false;
+    if (activate) handOver(secondMessage, useLanguagePack);
     return true;
 }
 
-void AppBase::messageOtherInstance(DWORD processId, const wchar_t* productName, bool secondMessage) const {
-    // A copy that is still starting has no window yet: let it reach its message loop first.
-    waitUntilIdle(processId);
-    HWND window = findOtherInstanceWindow(processId, productName);
-    if (!window) return;
-    sendToWindow(window, ACTIVATE_MESSAGE);
-    if (secondMessage) sendToWindow(window, SECOND_MESSAGE);
+// The other copy may still be starting: its process and window are waited for,
+// within bounds, while this thread keeps answering its messages.
+void AppBase::handOver(bool secondMessage, bool useLanguagePack) const {
+    HandOverTarget target = {this, module_->fullPath(), useLanguagePack, 0, nullptr, nullptr, false};
+    pumpUntil(&findHandOverTarget, &target, HAND_OVER_WAIT_MS);
+    if (target.process) CloseHandle(target.process);
+    if (!target.window) return;
+    sendToWindow(target.window, ACTIVATE_MESSAGE);
+    if (secondMessage) sendToWindow(target.window, SECOND_MESSAGE);
+}
+
+bool AppBase::findHandOverTarget(void* context) {
+    HandOverTarget& target = *static_cast<HandOverTarget*>(context);
+    if (!target.processId) {
+        target.processId = process::win::findProcessRunning(target.executablePath);
+        if (!target.processId) return false;
+        target.process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, target.processId);
+        // Once, and bounded: a copy that never pumps messages must not hold this one for ever.
+        if (target.process) WaitForInputIdle(target.process, INPUT_IDLE_WAIT_MS);
+    }
+    if (target.process && WaitForSingleObject(target.process, 0) == WAIT_OBJECT_0) {
+        target.gone = true;
+        return true;
+    }
+    target.window = target.app->findProductWindow(target.processId, target.useLanguagePack);
+    return target.window != nullptr;
+}
+
+// The window titled after the product's name in the first language that names one
+// of the process's windows (with no pack: its first titled window).
+HWND AppBase::findProductWindow(DWORD processId, bool useLanguagePack) const {
+    const uint32_t languages = useLanguagePack && languagePack_ ? languagePack_->languageCount() : 0;
+    if (languages == 0) return findOtherInstanceWindow(processId, nullptr);
+    for (uint32_t i = 0; i < languages; ++i) {
+        const StrBuffer* productName = languagePack_->languageAt(i)->findText(textBase_);
+        HWND window = findOtherInstanceWindow(processId, productName ? productName->c_str() : L"");
+        if (window) return window;
+    }
+    return nullptr;
 }
 
 HWND AppBase::findOtherInstanceWindow(DWORD processId, const wchar_t* productName) {

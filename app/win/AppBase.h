@@ -25,6 +25,7 @@
 #include <cstdint>
 
 #include "app/IAppBase.h"
+#include "app/win/InstanceLock.h"
 #include "foundation/thread/IPoolable.h"
 #include "foundation/thread/Pooled.h"
 #include "settings/reg/MappedData.h"
@@ -68,6 +69,10 @@ public:
     static constexpr UINT ACTIVATE_MESSAGE = WM_USER + 3;
     static constexpr UINT SECOND_MESSAGE = WM_USER + 7;
     static constexpr UINT SEND_TIMEOUT_MS = 3000;
+    // How long a second copy waits for the first one's window, and, within that, for
+    // the first one to take input.
+    static constexpr DWORD HAND_OVER_WAIT_MS = 15000;
+    static constexpr DWORD INPUT_IDLE_WAIT_MS = 5000;
 
     // Opens a web page address; true when it was handed to a browser.
     using PageOpener = bool (*)(const wchar_t* address);
@@ -149,8 +154,10 @@ private:
     const wchar_t* currentLanguageName() const;
     // "Software\\Tuvo\\" + the product id into `path`.
     bool productKeyPath(str::strbuffer::StrBuffer& path) const;
-    // WM_USER+3 (and the second message) to the other copy's window titled after `productName`.
-    void messageOtherInstance(DWORD processId, const wchar_t* productName, bool secondMessage) const;
+    // WM_USER+3 (and the second message) to the running copy's main window.
+    void handOver(bool secondMessage, bool useLanguagePack) const;
+    static bool findHandOverTarget(void* context);
+    HWND findProductWindow(DWORD processId, bool useLanguagePack) const;
 
     str::strbuffer::StrBuffer* work_;                       // owned: paths and names are built here
     str::strbuffer::StrBuffer* work2_;                      // owned: scratch
@@ -167,7 +174,8 @@ private:
     bool storeFlushed_;                                     // flushStore ran since the store was taken
     map::IMappedData* store_;                               // owned (see releaseStore); null before initialize
     str::strbuffer::StrBuffer* defaultSkinName_;            // owned
-    int oleInitializations_;  // successful OleInitialize calls, balanced when the object is destroyed
+    int oleInitializations_;
+    InstanceLock instanceLock_;  // held from the hand-over check to the end of the program  // successful OleInitialize calls, balanced when the object is destroyed
 };
 
 }  // namespace s::app::win

@@ -234,6 +234,10 @@ void ManagedWindow::attachNow(AppWindow* appWindow, bool withVersion) {
     applyStoredPlacement();
 }
 
+void ManagedWindow::refreshTitle() {
+    if (appWindow_) applyTitle(versionTextId_ >= 0);
+}
+
 void ManagedWindow::applyTitle(bool withVersion) {
     titleTextId_ = appWindow_->textBase();
     versionTextId_ = withVersion ? titleTextId_ + AppBase::VERSION_OFFSET : -1;

@@ -76,6 +76,9 @@ public:
     // The title's language-pack ids (-1 for no version), kept for a language change.
     int32_t getTitleTextId() const { return titleTextId_; }
     int32_t getVersionTextId() const { return versionTextId_; }
+    // Title and notification-icon tip again from the kept ids, in the language now
+    // current (on the window's thread, after a language change).
+    void refreshTitle();
 
     // Shows (where it belongs: maximized, or centred when its place is unknown) or hides
     // (saving the placement) the window.

@@ -37,6 +37,8 @@ void ManagedWindow::iconizeNow() {
     if (iconized_) return;
     HWND hwnd = hasNativeWindow() ? getHandle() : nullptr;
     if (!hwnd) return;
+    // Going to the notification area is a hide: the place is kept for the next start.
+    savePlacement();
     ShowWindow(hwnd, SW_HIDE);
     if (!notifyIcon_.isPresent()) notifyIcon_.add(hwnd);
     iconized_ = true;

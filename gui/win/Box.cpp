@@ -105,6 +105,11 @@ LRESULT Box::windowProc(UINT msg, WPARAM wp, LPARAM lp) {
             IComponent* child = reinterpret_cast<IComponent*>(wp);
             return child && child->create(handle()) ? 1 : 0;
         }
+        case WM_NCHITTEST:
+            // A box only arranges: the mouse on its empty parts belongs to the window
+            // below (drag by body, border bands, middle click, the right-click menu).
+            // Controls inside it are hit before the box and keep their clicks.
+            return HTTRANSPARENT;
         case WM_KEYDOWN:
             return forwardKey(msg, wp, lp);
         case WM_GETDLGCODE:

@@ -39,6 +39,8 @@ bool Spacer::moveNative(int x, int y, int width, int height) {
 
 LRESULT Spacer::windowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_ERASEBKGND) return NativeChild::eraseWith(handle(), reinterpret_cast<HDC>(wp), getBackground());
+    // Empty room: clicks on it are clicks on the window.
+    if (msg == WM_NCHITTEST) return HTTRANSPARENT;
     return defaultProc(msg, wp, lp);
 }
 

@@ -31,6 +31,11 @@ bool UIThread::initInstance() {
     return true;
 }
 
+bool UIThread::preTranslateMessage(MSG&) {
+    if (Window* window = window_.load()) window->onLoopTurn();
+    return false;
+}
+
 int UIThread::exitInstance(int loopResult) {
     ready_.store(false);
     if (Window* window = window_.load()) window->destroyOnThread();

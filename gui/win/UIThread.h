@@ -28,6 +28,8 @@ public:
 
 protected:
     bool initInstance() override;
+    // Every message the loop takes tells the window it is outside its handlers.
+    bool preTranslateMessage(MSG& msg) override;
     int exitInstance(int loopResult) override;
 
 private:

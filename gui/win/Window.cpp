@@ -90,6 +90,7 @@ void Window::startThread() {
     inClipboardChain_ = false;
     nextViewer_ = nullptr;
     closingDone_ = false;
+    finished_ = false;
     thread_ = new (std::nothrow) UIThread();
     if (!thread_ || !thread_->start()) return;
     thread_->setWindow(this);

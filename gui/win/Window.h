@@ -121,6 +121,12 @@ public:
     void refuseClose() override { closeRefused_ = true; }
     void close() override;
     bool isClosingDone() const override { return closingDone_.load(); }
+    // True once a close went through and the window's thread is back in its message
+    // loop: no handler of the window runs any more, so its owner may release what the
+    // handlers use. (isClosingDone turns true while the close is still being handled.)
+    bool isFinished() const { return finished_.load(); }
+    // Called by the window's thread from its message loop, outside any handler.
+    void onLoopTurn();
     bool startTimer(int id, int intervalMs) override;
     bool stopTimer(int id) override;
     int getLastKeyCode() const override { return keyCode_; }
@@ -186,6 +192,10 @@ protected:
     virtual void onTrayRestore() {}
 
 private:
+    // The hidden owner's timer that gives the loop a turn after a close.
+    static constexpr UINT_PTR FINISH_TIMER_ID = 1;
+    static constexpr UINT FINISH_TIMER_MS = 10;
+
     void resetFields();
     // The handle while the window's thread runs it, else null: a thread that was
     // suspended because it would not end must never be sent to.
@@ -246,6 +256,7 @@ private:
     LRESULT result_;
     bool closeRefused_;
     std::atomic<bool> closingDone_;
+    std::atomic<bool> finished_;
     int keyCode_, wheelAmount_, hotKeyId_, timerId_;
     POINT cursor_;
     bool capture_;

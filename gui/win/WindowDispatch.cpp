@@ -51,7 +51,19 @@ LRESULT Window::onClose(WPARAM wp, LPARAM lp) {
     prepareClose();
     leaveClipboardChain();
     closingDone_ = true;
-    return defaultProc(WM_CLOSE, wp, lp);
+    const LRESULT result = defaultProc(WM_CLOSE, wp, lp);
+    // The handler that asked for the close (a button's click, a menu command) is
+    // still on this thread's stack. The loop sees the close is finished only after
+    // it has unwound; a timer guarantees the loop another turn even when a modal
+    // loop swallowed every message in between.
+    if (owner_.isBound()) SetTimer(owner_.handle(), FINISH_TIMER_ID, FINISH_TIMER_MS, nullptr);
+    return result;
+}
+
+void Window::onLoopTurn() {
+    if (!closingDone_.load() || finished_.load()) return;
+    if (owner_.isBound()) KillTimer(owner_.handle(), FINISH_TIMER_ID);
+    finished_ = true;
 }
 
 LRESULT Window::onUserEvent(WPARAM wp) {
@@ -191,6 +203,16 @@ bool Window::dispatchListenerEvent(UINT msg, WPARAM wp, LPARAM lp, LRESULT* resu
         return true;
     case WM_ACTIVATE:
         *result = onActivate(wp, lp);
+        return true;
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+        // A body that drags answers HTCAPTION; should the hit test have run before the
+        // right button counted as down, the press still opens the window's own menu
+        // rather than the system's.
+        if (wp != HTCAPTION) return false;
+        raise(msg == WM_NCRBUTTONDOWN ? EVENT_RBUTTON_DOWN : EVENT_RBUTTON_UP);
+        if (msg == WM_NCRBUTTONDOWN) showPopupMenu();
+        *result = 0;
         return true;
     case WM_MBUTTONDOWN:
     case WM_NCMBUTTONDOWN:

@@ -10,12 +10,14 @@
 
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/process/commandline/ICommandLine.h"
 #include "app/process/win/ProcessImage.h"
 #include "app/system/module/win/Module.h"
 #include "app/win/AppBase.h"
+#include "app/win/InstanceLock.h"
 #include "foundation/str/strbuffer/StrBuffer.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/drawer/skin/ThinWindowSet.h"
@@ -343,6 +345,9 @@ TEST(AppBaseChild, DISABLED_WaitForHandOver) {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"HueSnapAppTestChild";
     RegisterClassW(&windowClass);
+    // A running copy holds the lock that tells later starts to hand over.
+    s::app::win::InstanceLock lock;
+    ASSERT_EQ(s::app::win::InstanceLock::State::OWNED, lock.take(L"Tuvo HueSnap", exePath().c_str()));
     HWND main = childWindow(L"Tuvo HueSnap", titled);
     HWND owner = childWindow(L"", untitled);
     pumpMessages();
@@ -406,13 +411,30 @@ private:
     PROCESS_INFORMATION process_ = {};         // owned handles
 };
 
-TEST_F(AppBaseTest, SecondCopyIsFoundAndItsTitledWindowTold) {
+TEST_F(AppBaseTest, FirstCopyTakesTheLockAndKeepsRunning) {
     AppBase& app = start();
     EXPECT_FALSE(app.activateOtherInstance(false, false, true));
     EXPECT_FALSE(app.activateOtherInstance(true, false, true));
+    // Held until the object goes: another start of this executable must hand over.
+    // (A mutex is re-entrant for its owner: the later start is another thread.)
+    auto takeElsewhere = [] {
+        s::app::win::InstanceLock::State state = s::app::win::InstanceLock::State::UNAVAILABLE;
+        std::thread other([&state] {
+            s::app::win::InstanceLock later;
+            state = later.take(L"Tuvo HueSnap", exePath().c_str());
+        });
+        other.join();
+        return state;
+    };
+    EXPECT_EQ(s::app::win::InstanceLock::State::HELD, takeElsewhere());
+    app_.reset();  // the copy ends
+    EXPECT_EQ(s::app::win::InstanceLock::State::OWNED, takeElsewhere());
+}
 
+TEST_F(AppBaseTest, SecondCopyIsFoundAndItsTitledWindowTold) {
     ChildCopy child;
     ASSERT_TRUE(child.start());
+    AppBase& app = start();
     Held<StrBuffer> path(StrBuffer::acquire());
     EXPECT_TRUE(s::process::win::imagePathFromSnapshot(child.processId(), *path));
     EXPECT_EQ(0, lstrcmpiW(exePath().c_str(), path->c_str())) << path->c_str();

@@ -181,3 +181,30 @@ TEST_F(BoxNativeTest, KeysTravelUpToTheTopLevelWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the mouse hits, as the system finds it for input: boxes and spacers only
+// arrange, so a point on them belongs to the top-level window (where drag by
+// body, the border bands, the middle click and the right-click menu live), while
+// a control inside a box keeps the mouse.
+TEST_F(BoxNativeTest, MouseOnBoxesAndSpacersReachesTheWindowControlsKeepIt) {
+    ASSERT_TRUE(root.create(host_));
+    ShowWindow(host_, SW_SHOWNA);
+    // Low in the root box, below every laid-out child.
+    HWND control = CreateWindowExW(0, L"BUTTON", L"x", WS_CHILD | WS_VISIBLE, 250, 170, 20, 20, root.getHandle(),
+                                   nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, control);
+    auto hitAt = [](HWND window, int x, int y) {
+        POINT at = {x, y};
+        ClientToScreen(window, &at);
+        return WindowFromPoint(at);
+    };
+    EXPECT_EQ(host_, hitAt(root.getHandle(), 150, 180)) << "an empty part of the outer box";
+    EXPECT_EQ(host_, hitAt(c.getHandle(), 2, 2)) << "a spacer inside nested boxes";
+    EXPECT_EQ(host_, hitAt(row.getHandle(), row.getWidth() - 3, 2)) << "an empty part of a nested box";
+    EXPECT_EQ(control, hitAt(control, 10, 10));
+    DestroyWindow(control);
+}
+
+}  // namespace

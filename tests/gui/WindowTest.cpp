@@ -284,3 +284,46 @@ TEST(Window, DestroyingWindowWithBlockedThreadReturnsWithinBudget) {
 }
 
 }  // namespace
+
+namespace {
+
+// A close asked for by a handler (a button's click, a menu command) is done at
+// once, but the window is finished only when that handler has returned: its owner
+// waits for that before releasing what the handler may still use.
+TEST(Window, FinishedOnlyAfterTheHandlerThatClosedItReturned) {
+    WindowHolder holder;
+    Window* window = holder.window;
+    Event handlerMayReturn;
+    std::atomic<bool> finishedInsideHandler{true};
+    FunctionListener listener([&](IComponent*, int) {
+        window->stopTimer(1);
+        window->close();
+        finishedInsideHandler = window->isFinished();
+        handlerMayReturn.wait();
+    });
+    window->addListener(s::gui::EVENT_TIMER, &listener);
+    EXPECT_FALSE(window->isFinished());
+    ASSERT_TRUE(window->startTimer(1, 10));
+    const DWORD start = GetTickCount();
+    while (!window->isClosingDone() && GetTickCount() - start < 10000) Sleep(5);
+    ASSERT_TRUE(window->isClosingDone());
+    Sleep(100);  // the window's thread would have had many loop turns by now
+    EXPECT_FALSE(window->isFinished()) << "finished while the closing handler still runs";
+    handlerMayReturn.set();
+    while (!window->isFinished() && GetTickCount() - start < 10000) Sleep(5);
+    EXPECT_TRUE(window->isFinished());
+    EXPECT_FALSE(finishedInsideHandler.load());
+}
+
+TEST(Window, RefusedCloseNeverFinishes) {
+    WindowHolder holder;
+    Window* window = holder.window;
+    FunctionListener refuse([&](IComponent*, int) { window->refuseClose(); });
+    window->addListener(s::gui::EVENT_CLOSING, &refuse);
+    window->close();
+    Sleep(100);
+    EXPECT_FALSE(window->isClosingDone());
+    EXPECT_FALSE(window->isFinished());
+}
+
+}  // namespace

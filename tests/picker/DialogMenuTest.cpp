@@ -164,3 +164,67 @@ TEST_F(DialogMenuTest, SkinCommandMovesTheMarkAndOpenWindowTogglesTheNotificatio
 }
 
 }  // namespace
+
+namespace {
+
+RECT windowRect(HWND hwnd) {
+    RECT rect = {};
+    GetWindowRect(hwnd, &rect);
+    return rect;
+}
+
+// Another language has other text lengths: the window takes its content's new
+// minimum (never squeezing the texts) and its title is written again.
+TEST_F(DialogMenuTest, LanguageChangeRetitlesAndRefitsTheWindow) {
+    Dialog& dialog = start();
+    HWND hwnd = dialog.window()->getHandle();
+    const RECT before = windowRect(hwnd);
+    SetWindowTextW(hwnd, L"stale");
+    s::lang::Localizer* texts = app_->languagePack();
+    const int german = texts->indexOfLanguage(texts->findLanguage(L"German"));
+    ASSERT_GE(german, 0);
+    command(german);
+    wchar_t title[64] = {};
+    GetWindowTextW(hwnd, title, 64);
+    EXPECT_STREQ(texts->getText(500000), title);
+    const RECT after = windowRect(hwnd);
+    EXPECT_GT(after.right - after.left, before.right - before.left) << "the German texts are longer";
+    const SIZE minimum = dialog.window()->getMinimumSize();
+    EXPECT_EQ(after.right - after.left, minimum.cx);
+    EXPECT_EQ(after.bottom - after.top, minimum.cy);
+    // Back to English: the window may shrink again, the minimum follows.
+    command(0);
+    EXPECT_EQ(before.right - before.left, windowRect(hwnd).right - windowRect(hwnd).left);
+}
+
+// The skin's 1-pixel frame stays visible: the content sits inside it.
+TEST_F(DialogMenuTest, ContentSitsInsideTheSkinFrame) {
+    Dialog& dialog = start();
+    HWND hwnd = dialog.window()->getHandle();
+    RECT client = {};
+    GetClientRect(hwnd, &client);
+    HWND column = GetWindow(hwnd, GW_CHILD);
+    ASSERT_NE(nullptr, column);
+    RECT inner = {};
+    GetWindowRect(column, &inner);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&inner), 2);
+    EXPECT_EQ(1, inner.left);
+    EXPECT_EQ(1, inner.top);
+    EXPECT_EQ(client.right - 1, inner.right);
+    EXPECT_EQ(client.bottom - 1, inner.bottom);
+    // "Black Black", the default skin: its frame colour on the window's outermost pixels.
+    const RECT outer = windowRect(hwnd);
+    auto pixel = [](int x, int y) {
+        HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, x, y);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    };
+    const int middleY = (outer.top + outer.bottom) / 2;
+    EXPECT_TRUE(waitUntil([&] { return pixel(outer.left, middleY) == RGB(0x33, 0x33, 0x33); }))
+        << std::hex << pixel(outer.left, middleY);
+    EXPECT_EQ(RGB(0x33, 0x33, 0x33), pixel(outer.right - 1, middleY));
+    EXPECT_EQ(RGB(0x33, 0x33, 0x33), pixel((outer.left + outer.right) / 2, outer.bottom - 1));
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "DialogTestSupport.h"
 #include "gui/win/Box.h"
@@ -52,8 +53,9 @@ TEST_F(DialogTest, FirstStartShowsTheDefaultColoursWithTheBackgroundRoleSelected
     GetWindowRect(background.hexField->getHandle(), &hex);
     EXPECT_LE(copy.bottom, window.bottom);
     EXPECT_GT(copy.top, window.top + 200);
-    EXPECT_EQ(window.right - 3, hex.right);
-    EXPECT_EQ(window.right - 3, copy.right);
+    // Inside the skin's 1-pixel frame and the rows' 2-pixel margin.
+    EXPECT_EQ(window.right - 4, hex.right);
+    EXPECT_EQ(window.right - 4, copy.right);
 }
 
 TEST_F(DialogTest, CopyPutsTheRolesHexTextOnTheClipboard) {
@@ -158,6 +160,41 @@ TEST_F(DialogTest, ClosingStopsTheSampler) {
     dialog.window()->close();
     ASSERT_TRUE(picker_testing::DialogTest::waitUntil([&] { return dialog.isFinished(); }));
     EXPECT_TRUE(waitUntil([&] { return !dialog.isSamplerRunning(); }));
+}
+
+}  // namespace
+
+namespace {
+
+// Selecting the field says "copied": not when another program holds the clipboard.
+TEST_F(DialogTest, CopyWhileTheClipboardIsHeldLeavesTheFieldUnselected) {
+    Dialog& dialog = start();
+    s::gui::win::TextField* field = dialog.rolePage(Dialog::BACKGROUND_ROLE).hexField;
+    SendMessageW(field->getHandle(), EM_SETSEL, 0, 0);
+    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        OpenClipboard(window);
+        SetEvent(opened);
+        WaitForSingleObject(done, 10000);
+        CloseClipboard();
+        DestroyWindow(window);
+    });
+    WaitForSingleObject(opened, 10000);
+    click(dialog.rolePage(Dialog::BACKGROUND_ROLE).copy);
+    DWORD first = 1, last = 1;
+    SendMessageW(field->getHandle(), EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+    EXPECT_EQ(first, last) << "nothing was copied, so nothing may look copied";
+    SetEvent(done);
+    holder.join();
+    CloseHandle(opened);
+    CloseHandle(done);
+
+    click(dialog.rolePage(Dialog::BACKGROUND_ROLE).copy);
+    SendMessageW(field->getHandle(), EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+    EXPECT_EQ(0u, first);
+    EXPECT_EQ(6u, last);
 }
 
 }  // namespace
