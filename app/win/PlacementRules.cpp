@@ -80,9 +80,9 @@ bool keepInArea(int& x, int& y, int cx, int cy, const ScreenArea& area) {
 bool correctPositionChanging(WINDOWPOS& position, const RECT& current, const ScreenArea& area, ShowState state) {
     const bool noMove = (position.flags & SWP_NOMOVE) != 0;
     const bool noSize = (position.flags & SWP_NOSIZE) != 0;
+    // Minimizing and maximizing set the window's style before its position changes,
+    // so the state already tells a parking or a maximizing move apart.
     if ((noMove && noSize) || !mayMoveIntoScreen(state)) return false;
-    // Parking a window that is being minimized, whatever its style says yet.
-    if (!noMove && position.x == MINIMIZED_POSITION && position.y == MINIMIZED_POSITION) return false;
     const int cx = noSize ? current.right - current.left : position.cx;
     const int cy = noSize ? current.bottom - current.top : position.cy;
     int x = noMove ? current.left : position.x;

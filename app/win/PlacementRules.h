@@ -37,9 +37,6 @@ void applyMinimumSize(RECT& proposed, int edge, SIZE minimum);
 // How a window is shown while its place is decided.
 enum class ShowState { Normal, Minimized, Maximized };
 
-// Where the system parks a minimized window, far off every screen.
-constexpr int MINIMIZED_POSITION = -32000;
-
 // Keep-in-screen and moving into the screen only ever move a window shown
 // normally. A minimized window sits at (-32000, -32000) and a maximized one fills
 // its monitor; either comes back to its normal bounds, and moving it would show a
@@ -56,8 +53,7 @@ bool keepInArea(int& x, int& y, int cx, int cy, const ScreenArea& area);
 // move is checked at the current position, and turned into a move to the corrected
 // position when needed. With both SWP_NOMOVE and SWP_NOSIZE nothing changes. The
 // current size stands in when the message keeps it (SWP_NOSIZE). A window that is
-// not shown normally (`state`), or that is being parked at the minimized
-// position, is left alone. True when the message was changed.
+// not shown normally (`state`) is left alone. True when the message was changed.
 bool correctPositionChanging(WINDOWPOS& position, const RECT& current, const ScreenArea& area,
                              ShowState state = ShowState::Normal);
 
