@@ -411,10 +411,19 @@ void ManagedWindow::setTaskBarButtonNow(bool on) {
     if (visible) ShowWindow(hwnd, SW_SHOWNA);
 }
 
+ShowState ManagedWindow::showState() const {
+    HWND hwnd = hasNativeWindow() ? getHandle() : nullptr;
+    if (hwnd && IsIconic(hwnd)) return ShowState::Minimized;
+    if (hwnd && IsZoomed(hwnd)) return ShowState::Maximized;
+    return ShowState::Normal;
+}
+
+// A minimized or maximized window is left alone: its normal bounds are kept in
+// the screen as soon as it comes back to them.
 void ManagedWindow::setKeepInScreenNow(bool on) {
     keepInScreen_ = on;
     RECT window;
-    if (!on || !windowRect(window) || !IsWindowVisible(getHandle())) return;
+    if (!on || !windowRect(window) || !IsWindowVisible(getHandle()) || !mayMoveIntoScreen(showState())) return;
     int x = window.left, y = window.top;
     if (keepInArea(x, y, widthOf(window), heightOf(window), ScreenAreas::keepInScreenArea()))
         SetWindowPos(getHandle(), nullptr, x, y, 0, 0, SWP_NOSIZE | QUIET_MOVE);
@@ -422,7 +431,7 @@ void ManagedWindow::setKeepInScreenNow(bool on) {
 
 void ManagedWindow::moveIntoScreenNow() {
     RECT window;
-    if (!windowRect(window) || IsZoomed(getHandle())) return;
+    if (!windowRect(window) || !mayMoveIntoScreen(showState())) return;
     const POINT at =
         movedIntoScreen(window.left, window.top, widthOf(window), heightOf(window), ScreenAreas::virtualScreen());
     if (at.x != window.left || at.y != window.top)
@@ -485,7 +494,7 @@ bool ManagedWindow::handleBehaviourMessage(UINT msg, WPARAM wp, LPARAM lp, LRESU
             WINDOWPOS* position = reinterpret_cast<WINDOWPOS*>(lp);
             RECT window;
             if (keepInScreen_ && position && windowRect(window))
-                correctPositionChanging(*position, window, ScreenAreas::keepInScreenArea());
+                correctPositionChanging(*position, window, ScreenAreas::keepInScreenArea(), showState());
             return false;  // the position-changing listeners run next
         }
         case WM_WINDOWPOSCHANGED:

@@ -20,6 +20,7 @@
 #include <cstdint>
 
 #include "app/win/NotifyIcon.h"
+#include "app/win/PlacementRules.h"
 #include "foundation/thread/Pooled.h"
 #include "gui/win/Window.h"
 
@@ -87,7 +88,8 @@ public:
     // Saves the placement: "Maximized", or the normal bounds of the window (nothing
     // while minimized). Reads the window only, so any thread that may use the store can.
     void savePlacement();
-    // Brings a window that sticks out of the virtual screen back onto it.
+    // Brings a window that sticks out of the virtual screen back onto it; a minimized or
+    // maximized window stays where it is.
     void moveIntoScreen();
     void setOnScreenTest(bool on) { onScreenTest_ = on; }
     bool isOnScreenTest() const { return onScreenTest_; }
@@ -175,6 +177,7 @@ private:
     void setTaskBarButtonNow(bool on);
     void changeStyle(int index, LONG_PTR bits, bool on);
     void moveIntoScreenNow();
+    ShowState showState() const;
     LRESULT onSizing(WPARAM wp, LPARAM lp);
     void onSize(WPARAM type);
     void recordNormalBounds();

@@ -63,6 +63,10 @@ void applyMinimumSize(RECT& proposed, int edge, SIZE minimum) {
     }
 }
 
+bool mayMoveIntoScreen(ShowState state) {
+    return state == ShowState::Normal;
+}
+
 bool keepInArea(int& x, int& y, int cx, int cy, const ScreenArea& area) {
     const int oldX = x, oldY = y;
     if (x + cx >= area.left + area.width) x = area.left + area.width - cx;
@@ -73,10 +77,12 @@ bool keepInArea(int& x, int& y, int cx, int cy, const ScreenArea& area) {
     return x != oldX || y != oldY;
 }
 
-bool correctPositionChanging(WINDOWPOS& position, const RECT& current, const ScreenArea& area) {
+bool correctPositionChanging(WINDOWPOS& position, const RECT& current, const ScreenArea& area, ShowState state) {
     const bool noMove = (position.flags & SWP_NOMOVE) != 0;
     const bool noSize = (position.flags & SWP_NOSIZE) != 0;
-    if (noMove && noSize) return false;
+    // Minimizing and maximizing set the window's style before its position changes,
+    // so the state already tells a parking or a maximizing move apart.
+    if ((noMove && noSize) || !mayMoveIntoScreen(state)) return false;
     const int cx = noSize ? current.right - current.left : position.cx;
     const int cy = noSize ? current.bottom - current.top : position.cy;
     int x = noMove ? current.left : position.x;

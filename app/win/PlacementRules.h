@@ -34,6 +34,15 @@ void limitSizingHeight(RECT& proposed, int edge, int limit);
 // the top, others the bottom). A minimum of 0 or less is none.
 void applyMinimumSize(RECT& proposed, int edge, SIZE minimum);
 
+// How a window is shown while its place is decided.
+enum class ShowState { Normal, Minimized, Maximized };
+
+// Keep-in-screen and moving into the screen only ever move a window shown
+// normally. A minimized window sits at (-32000, -32000) and a maximized one fills
+// its monitor; either comes back to its normal bounds, and moving it would show a
+// minimized window on the screen or shift a maximized one off its monitor.
+bool mayMoveIntoScreen(ShowState state);
+
 // Moves the position (x, y) of a cx x cy window into `area`: the right and bottom
 // edges first, then the left and top, so a window larger than the area lines up
 // with its left and top edges. True when x or y changed.
@@ -43,9 +52,10 @@ bool keepInArea(int& x, int& y, int cx, int cy, const ScreenArea& area);
 // window's rectangle now. A move is corrected in place. A size change without a
 // move is checked at the current position, and turned into a move to the corrected
 // position when needed. With both SWP_NOMOVE and SWP_NOSIZE nothing changes. The
-// current size stands in when the message keeps it (SWP_NOSIZE). True when the
-// message was changed.
-bool correctPositionChanging(WINDOWPOS& position, const RECT& current, const ScreenArea& area);
+// current size stands in when the message keeps it (SWP_NOSIZE). A window that is
+// not shown normally (`state`) is left alone. True when the message was changed.
+bool correctPositionChanging(WINDOWPOS& position, const RECT& current, const ScreenArea& area,
+                             ShowState state = ShowState::Normal);
 
 // The position that brings a window (x, y, width x height) back onto the virtual
 // screen: an overshoot past the right or bottom edge is shifted back, then the

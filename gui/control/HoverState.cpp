@@ -40,4 +40,11 @@ HoverState::Change HoverState::captureLost() {
     return setState(NONE);
 }
 
+HoverState::Change HoverState::cancel() {
+    pressed_ = false;
+    Change change = setState(NONE);
+    change.releaseCapture = true;
+    return change;
+}
+
 }  // namespace s::gui::control

@@ -9,6 +9,11 @@
 // inside: the control then takes the capture again, since the press tracking
 // gave it up.
 //
+// A press can also be cut short: the capture goes to another window, the mode
+// is cancelled (WM_CANCELMODE), or the control is disabled while held. Nothing
+// would ever report the release then, so the control forgets the press at once
+// instead of showing it pressed (and repeating it) until some later click.
+//
 // Pure: the control carries out the capture requests.
 namespace s::gui::control {
 
@@ -33,6 +38,8 @@ public:
     Change release(bool inside);
     // The capture went elsewhere while not pressed: nothing is hovered any more.
     Change captureLost();
+    // The press or hover was cut short: not pressed, nothing hovered, capture given back.
+    Change cancel();
     // Back to none, not pressed (the control gives the capture back itself).
     void clear() {
         state_ = NONE;

@@ -81,6 +81,7 @@ void Button::reset() {
     repeat_.release();
     dragPointer_ = POINT{0, 0};
     dragWindow_ = RECT{0, 0, 0, 0};
+    releasing_ = false;
 }
 
 bool Button::create(HWND parent) {
@@ -107,6 +108,8 @@ void Button::setOwnerPainted(bool ownerPainted) {
 void Button::setToggled(bool toggled) {
     toggled_ = toggled;
     repaint();
+    // A button that can no longer be clicked lets go of a hover or press it holds.
+    if (isStuckOn() && isBound()) send(WM_CANCELMODE);
 }
 
 void Button::setToggleShownInverted(bool inverted) {
@@ -183,6 +186,12 @@ bool Button::handleFirst(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             applyDefaultStyle(msg == WM_APP_MAKE_DEFAULT);
             *result = 0;
             return true;
+        case WM_CANCELMODE:
+            cancelPress();
+            return false;  // the system button lets go of its own press state too
+        case WM_ENABLE:
+            if (!wp) cancelPress();
+            return false;
         case WM_DESTROY:
             stopRepeat();
             hover_.clear();
@@ -202,6 +211,7 @@ bool Button::handleMouse(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             return false;
         case WM_LBUTTONUP:
             stopRepeat();
+            releasing_ = true;  // until handleAfter: the system button gives the capture up now
             return false;
         case WM_SETCURSOR:
             if (!ResizerGrip::isGrip(core_.text())) return false;
@@ -215,9 +225,19 @@ bool Button::handleMouse(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
 
 void Button::handleAfter(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
     if (msg == WM_GETDLGCODE) *result |= DLGC_WANTALLKEYS;
-    if (msg == WM_LBUTTONUP) onRelease(lp);
-    // The press tracking gave the capture up while pressed; anyone else taking it ends the hover.
-    if (msg == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lp) != handle()) applyHover(hover_.captureLost());
+    if (msg == WM_LBUTTONUP) {
+        releasing_ = false;
+        onRelease(lp);
+    }
+    if (msg == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lp) != handle()) {
+        // Given up by the release itself the press ends in onRelease; taken away
+        // while held, no release will come, so the press ends here.
+        if (hover_.isPressed() && !releasing_) {
+            cancelPress();
+        } else {
+            applyHover(hover_.captureLost());
+        }
+    }
     if (isToolkitPainted() && systemMayHaveDrawn(msg)) repaintNow();
 }
 
@@ -227,14 +247,19 @@ void Button::applyHover(const HoverState::Change& change) {
         SetCapture(handle());
         if (grip) SetCursor(LoadCursorW(nullptr, IDC_SIZENWSE));
     }
-    if (change.releaseCapture) {
-        if (GetCapture() == handle()) ReleaseCapture();
+    // Only while ours: the capture may already belong to whoever took it from us.
+    if (change.releaseCapture && GetCapture() == handle()) {
+        ReleaseCapture();
         if (grip) SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     }
     if (change.changed) repaintNow();
 }
 
 void Button::onMouseMove(LPARAM lp) {
+    if (isStuckOn()) {
+        applyHover(hover_.cancel());
+        return;
+    }
     applyHover(hover_.move(ControlCore::isInsideClient(handle(), lp)));
     if (hover_.isPressed() && ResizerGrip::isGrip(core_.text())) resizeWindow(lp);
 }
@@ -251,8 +276,14 @@ void Button::onPress(LPARAM lp) {
     }
 }
 
+// A click may just have made the button stuck on: it then takes no hover capture back.
 void Button::onRelease(LPARAM lp) {
-    applyHover(hover_.release(ControlCore::isInsideClient(handle(), lp)));
+    applyHover(isStuckOn() ? hover_.cancel() : hover_.release(ControlCore::isInsideClient(handle(), lp)));
+}
+
+void Button::cancelPress() {
+    stopRepeat();
+    applyHover(hover_.cancel());
 }
 
 void Button::onClick() {

@@ -11,8 +11,14 @@
 // a press is state 2 (see control::HoverState). Auto-repeat follows
 // control::AutoRepeat with timers 20001 and 20002. A toggled-on button that
 // cannot be released, and a disabled button, answer HTTRANSPARENT so clicks reach
-// what lies below. Dragging "#Resizer" resizes the top-level window through its
-// WM_SIZING limits.
+// what lies below; such a button also never keeps the capture, which would route
+// the next click anywhere on the window to it. Dragging "#Resizer" resizes the
+// top-level window through its WM_SIZING limits.
+//
+// A press ends with the release, or earlier when it is cut short: the capture
+// goes to another window, the mode is cancelled (WM_CANCELMODE), or the button
+// is disabled while held. Then the repeat timers stop, a grip drag ends and the
+// button shows unpressed: no release would ever come to end them.
 //
 // Keys go up to the parent component first (and so to the window, which tells
 // whether it was Enter); only Enter then reaches the system button. Wheel turns
@@ -84,6 +90,8 @@ private:
     void onPress(LPARAM lp);
     void onRelease(LPARAM lp);
     void onClick();
+    // The press (or hover) ends without a release: timers, drag and capture go.
+    void cancelPress();
     void onTimer(UINT_PTR timer);
     void runStep(const control::AutoRepeat::Step& step);
     void stopRepeat();
@@ -99,6 +107,9 @@ private:
     control::AutoRepeat repeat_;
     POINT dragPointer_;  // screen position of the press on the grip
     RECT dragWindow_;    // the top-level window's rectangle then
+    // True while the system button handles WM_LBUTTONUP: the capture it gives up
+    // then is the normal end of a press, not a press cut short.
+    bool releasing_;
 };
 
 }  // namespace s::gui::win

@@ -55,6 +55,15 @@ void PopupMenu::releaseContents() {
 
 MenuItem* PopupMenu::itemAt(uint32_t i) const { return items_.getAs<MenuItem>(i); }
 
+// What the native menu shows for an item: its own check mark, or the radio mark.
+bool PopupMenu::shownChecked(const MenuItem* item) {
+    return item->isChecked() || item->isRadioChecked();
+}
+
+void PopupMenu::showCheck(const MenuItem* item) {
+    CheckMenuItem(menu_, UINT(item->getCommandId()), MF_BYCOMMAND | (shownChecked(item) ? MF_CHECKED : MF_UNCHECKED));
+}
+
 PopupMenu* PopupMenu::submenuAt(uint32_t i) const {
     return static_cast<PopupMenu*>(static_cast<IComponent*>(submenus_.getAs<base::IObject>(i)));
 }
@@ -185,7 +194,7 @@ int PopupMenu::getItemCount() const { return menu_ ? GetMenuItemCount(menu_) : 0
 
 bool PopupMenu::isChecked(int commandId) const {
     const MenuItem* item = findItem(commandId);
-    return item && item->isChecked();
+    return item && shownChecked(item);
 }
 
 bool PopupMenu::setEnabled(int commandId, bool enabled) {
@@ -199,29 +208,26 @@ bool PopupMenu::setChecked(int commandId, bool checked) {
     PopupMenu* holder = holderOf(commandId);
     if (!holder) return false;
     MenuItem* item = holder->ownItem(commandId);
-    if (item->isChecked() != checked) {
-        item->setChecked(checked);
-        CheckMenuItem(holder->menu_, UINT(commandId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-    }
+    item->setChecked(checked);
+    // Unchecked means no mark at all: a radio mark left on would still show.
+    if (!checked) item->setRadioChecked(false);
+    holder->showCheck(item);
     return true;
 }
 
+// The radio group spans the whole menu, so the system takes every other check
+// mark off as well; items with a check mark of their own get it back, and each
+// item's marks and what the menu shows stay the same.
 void PopupMenu::checkRadio(int position) {
     const int count = getItemCount();
-    if (position >= 0 && position < count) {
-        CheckMenuRadioItem(menu_, 0, UINT(count - 1), UINT(position), MF_BYPOSITION);
-    } else {
-        // Nothing to mark: take the radio mark off wherever it is.
-        for (uint32_t i = 0; i < items_.length(); ++i) {
-            const int at = itemAt(i)->isRadioChecked() ? positionOf(itemAt(i)->getCommandId()) : -1;
-            if (at >= 0) CheckMenuItem(menu_, UINT(at), MF_BYPOSITION | MF_UNCHECKED);
-        }
-    }
     const bool marked = position >= 0 && position < count;
+    if (marked) CheckMenuRadioItem(menu_, 0, UINT(count - 1), UINT(position), MF_BYPOSITION);
     const UINT markedId = marked ? GetMenuItemID(menu_, position) : UINT(-1);
     for (uint32_t i = 0; i < items_.length(); ++i) {
         MenuItem* item = itemAt(i);
-        item->setRadioChecked(marked && !item->isSeparator() && UINT(item->getCommandId()) == markedId);
+        if (item->isSeparator() || item->getCommandId() == MenuItem::NONE) continue;
+        item->setRadioChecked(marked && UINT(item->getCommandId()) == markedId);
+        showCheck(item);
     }
 }
 
@@ -241,11 +247,13 @@ bool PopupMenu::setText(int commandId, const wchar_t* text) {
     return true;
 }
 
-// Rewrites the item's text in place; changing the text drops the marks, so they
-// are put back.
+// Rewrites the item's text in place. ModifyMenu replaces the item's whole state:
+// a greyed item is rewritten greyed, and the marks are put back afterwards.
 void PopupMenu::rewriteItem(const MenuItem* item) {
     const UINT id = UINT(item->getCommandId());
-    ModifyMenuW(menu_, id, MF_BYCOMMAND | MF_STRING, id, item->getText());
+    const UINT state = GetMenuState(menu_, id, MF_BYCOMMAND);
+    const UINT greyed = state == UINT(-1) ? 0 : state & (MF_GRAYED | MF_DISABLED);
+    ModifyMenuW(menu_, id, MF_BYCOMMAND | MF_STRING | greyed, id, item->getText());
     if (item->isChecked()) CheckMenuItem(menu_, id, MF_BYCOMMAND | MF_CHECKED);
     if (!item->isRadioChecked()) return;
     const int position = positionOf(item->getCommandId());

@@ -62,13 +62,16 @@ public:
     const wchar_t* getName() const;
 
     // ---- Item state, searched in this menu, then in the submenus in order
+    // Checked as the menu shows it: the item's own check mark or the radio mark.
     bool isChecked(int commandId) const;
     bool setEnabled(int commandId, bool enabled);
+    // Unchecking also takes a radio mark off the item.
     bool setChecked(int commandId, bool checked);
     // Radio mark on the item at `position` of this menu, cleared from the others;
-    // a negative position clears it everywhere.
+    // a negative position clears it everywhere. Items' own check marks stay.
     void checkRadio(int position);
     bool checkRadioById(int commandId);
+    // A text rewrite (this, and a language change) keeps a greyed item greyed.
     bool setText(int commandId, const wchar_t* text);
     int getItemCount() const;
     menuitem::MenuItem* findItem(int commandId) const;
@@ -101,6 +104,9 @@ private:
     int positionOfSubmenu(const PopupMenu* submenu) const;
     bool addNative(int position, const menuitem::MenuItem* item);
     void rewriteItem(const menuitem::MenuItem* item);
+    static bool shownChecked(const menuitem::MenuItem* item);
+    // Puts the item's check as shownChecked says on the native menu.
+    void showCheck(const menuitem::MenuItem* item);
     void retitle(PopupMenu* submenu);
     void refreshTitle();
     void raise(const col::_array::ArrayP& listeners, int kind);

@@ -169,4 +169,45 @@ TEST(MoveIntoScreen, OvershootIsShiftedBack) {
     EXPECT_EQ(300, at.y);
 }
 
+TEST(KeepInScreen, OnlyANormallyShownWindowIsEverMoved) {
+    EXPECT_TRUE(mayMoveIntoScreen(ShowState::Normal));
+    EXPECT_FALSE(mayMoveIntoScreen(ShowState::Minimized));
+    EXPECT_FALSE(mayMoveIntoScreen(ShowState::Maximized));
+}
+
+TEST(KeepInScreen, MinimizedAndMaximizedWindowsAreNotCorrected) {
+    // The system parks a minimized window far off the screen.
+    const RECT parked = {-32000, -32000, -31840, -31973};
+    WINDOWPOS park = {};
+    park.x = park.y = -32000;
+    park.cx = 160;
+    park.cy = 27;
+    park.flags = SWP_NOZORDER;
+    EXPECT_FALSE(correctPositionChanging(park, parked, kSingleScreen, ShowState::Minimized));
+    EXPECT_EQ(-32000, park.x);
+    EXPECT_EQ(-32000, park.y);
+
+    // A maximized window's frame lies just outside the area: that is where it belongs.
+    const RECT full = {-8, -8, 1928, 1088};
+    WINDOWPOS zoom = {};
+    zoom.x = zoom.y = -8;
+    zoom.cx = 1936;
+    zoom.cy = 1096;
+    zoom.flags = SWP_NOZORDER | SWP_FRAMECHANGED;
+    EXPECT_FALSE(correctPositionChanging(zoom, full, kSingleScreen, ShowState::Maximized));
+    EXPECT_EQ(-8, zoom.x);
+    EXPECT_EQ(-8, zoom.y);
+    // A size change alone is not turned into a move either.
+    WINDOWPOS grow = {};
+    grow.cx = 1936;
+    grow.cy = 1096;
+    grow.flags = SWP_NOMOVE;
+    EXPECT_FALSE(correctPositionChanging(grow, full, kSingleScreen, ShowState::Maximized));
+    EXPECT_EQ(UINT(SWP_NOMOVE), grow.flags);
+
+    // Shown normally, the same rectangle is corrected as ever.
+    EXPECT_TRUE(correctPositionChanging(zoom, full, kSingleScreen, ShowState::Normal));
+    EXPECT_EQ(0, zoom.x);
+}
+
 }  // namespace

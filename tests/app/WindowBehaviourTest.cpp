@@ -161,6 +161,70 @@ TEST_F(WindowBehaviourTest, KeepInScreenCorrectsMovesOntoTheAllowedArea) {
     EXPECT_EQ(work.left, windowRect().left);
 }
 
+bool sameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST_F(WindowBehaviourTest, KeepInScreenAndMoveIntoScreenLeaveAMinimizedWindowParked) {
+    boundWindow().show(true, true);
+    const RECT work = workArea();
+    SetWindowPos(hwnd(), nullptr, work.left - 50, work.top + 10, 300, 200, SWP_NOZORDER);
+    ShowWindow(hwnd(), SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(hwnd()));
+    const RECT parked = windowRect();
+    EXPECT_EQ(-32000, parked.left);
+    EXPECT_EQ(-32000, parked.top);
+
+    window_->setKeepInScreen(true);  // turned on while minimized
+    EXPECT_TRUE(IsIconic(hwnd()));
+    EXPECT_TRUE(sameRect(parked, windowRect())) << windowRect().left << "," << windowRect().top;
+    window_->moveIntoScreen();  // what the owner does once built
+    EXPECT_TRUE(IsIconic(hwnd()));
+    EXPECT_TRUE(sameRect(parked, windowRect())) << windowRect().left << "," << windowRect().top;
+
+    // Restored, the window comes back to its normal place, which is kept in the screen.
+    ShowWindow(hwnd(), SW_RESTORE);
+    ASSERT_FALSE(IsIconic(hwnd()));
+    EXPECT_EQ(work.left, windowRect().left);
+    EXPECT_EQ(300, windowRect().right - windowRect().left);
+
+    // Minimized while kept in the screen: parked as ever, not pulled onto the screen.
+    ShowWindow(hwnd(), SW_MINIMIZE);
+    EXPECT_TRUE(IsIconic(hwnd()));
+    EXPECT_TRUE(sameRect(parked, windowRect())) << windowRect().left << "," << windowRect().top;
+    // Nor by a move asked for while minimized.
+    SetWindowPos(hwnd(), nullptr, parked.left, parked.top, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_TRUE(sameRect(parked, windowRect())) << windowRect().left << "," << windowRect().top;
+}
+
+TEST_F(WindowBehaviourTest, KeepInScreenLeavesAMaximizedWindowWhereMaximizingPutIt) {
+    boundWindow().show(true, true);
+    const RECT work = workArea();
+    ShowWindow(hwnd(), SW_MAXIMIZE);
+    ASSERT_TRUE(IsZoomed(hwnd()));
+    const RECT full = windowRect();
+    // Its frame lies outside the work area, where a kept-in window may not go.
+    ASSERT_LT(full.left, work.left);
+    ShowWindow(hwnd(), SW_RESTORE);
+
+    window_->setKeepInScreen(true);
+    ShowWindow(hwnd(), SW_MAXIMIZE);
+    EXPECT_TRUE(IsZoomed(hwnd()));
+    EXPECT_TRUE(sameRect(full, windowRect())) << windowRect().left << "," << windowRect().top;
+
+    window_->setKeepInScreen(false);
+    window_->setKeepInScreen(true);  // turned on while maximized
+    EXPECT_TRUE(IsZoomed(hwnd()));
+    EXPECT_TRUE(sameRect(full, windowRect())) << windowRect().left << "," << windowRect().top;
+    window_->moveIntoScreen();
+    EXPECT_TRUE(sameRect(full, windowRect())) << windowRect().left << "," << windowRect().top;
+
+    // Restored, it is kept in the screen again.
+    ShowWindow(hwnd(), SW_RESTORE);
+    SetWindowPos(hwnd(), nullptr, work.left - 50, work.top + 10, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    EXPECT_EQ(work.left, windowRect().left);
+}
+
 TEST_F(WindowBehaviourTest, MiddleClickClosesIconizesOrDoesNothing) {
     boundWindow().show(true, true);
     window_->setMiddleClickAction(L"DoNothing");

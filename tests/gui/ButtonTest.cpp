@@ -87,6 +87,23 @@ TEST(ButtonHoverState, CaptureFollowsThePointerButStaysWhileHeld) {
     EXPECT_TRUE(change.releaseCapture);
 }
 
+TEST(ButtonHoverState, CancelEndsAPressSoTheNextHoverIsNoPress) {
+    HoverState hover;
+    hover.move(true);
+    hover.press();
+    HoverState::Change change = hover.cancel();
+    EXPECT_TRUE(change.changed);
+    EXPECT_TRUE(change.releaseCapture);
+    EXPECT_FALSE(hover.isPressed());
+    EXPECT_EQ(HoverState::NONE, hover.state());
+    change = hover.move(true);  // back over the button: hovered, not held
+    EXPECT_EQ(HoverState::HOVER, hover.state());
+    EXPECT_TRUE(change.takeCapture);
+
+    HoverState idle;  // nothing to cut short: no repaint needed
+    EXPECT_FALSE(idle.cancel().changed);
+}
+
 TEST(ButtonResizerGrip, SixWhiteDotsEachShadedAtItsTopLeft) {
     testing_gui::PixelCanvas canvas(20, 20);
     ResizerGrip::paintDots(canvas, 20, 20);
@@ -287,6 +304,148 @@ TEST_F(ButtonInWindow, GripPaintsItsDotsAndDraggingResizesTheWindow) {
     EXPECT_EQ(before.right - before.left + 30, after.right - after.left);
     EXPECT_EQ(before.bottom - before.top + 20, after.bottom - after.top);
     EXPECT_GE(sizing.count(), 1u);
+}
+
+// ---- A press cut short: no release will come, so nothing may go on as if held
+
+// The window thread's capture, and whether the button still had a repeat timer
+// (KillTimer only finds timers of its own thread, and reports whether one was there).
+struct PressLeftovers {
+    HWND capture = nullptr;
+    bool slowTimer = false;
+    bool fastTimer = false;
+};
+
+class ButtonPressCutShort : public ButtonInWindow {
+protected:
+    PressLeftovers leftovers() {
+        PressLeftovers found;
+        host.onWindowThread([&] {
+            found.capture = GetCapture();
+            found.slowTimer = KillTimer(hwnd, AutoRepeat::SLOW_TIMER) != FALSE;
+            found.fastTimer = KillTimer(hwnd, AutoRepeat::FAST_TIMER) != FALSE;
+        });
+        return found;
+    }
+    void pressHeld() {
+        centrePointer();
+        mouse(WM_MOUSEMOVE, 40, 15);
+        mouse(WM_LBUTTONDOWN, 40, 15);
+        ASSERT_EQ(HoverState::PRESSED, button.getHoverState());
+        ASSERT_EQ(1u, events.count());
+    }
+    void expectUnpressed(const char* why) {
+        const PressLeftovers found = leftovers();
+        EXPECT_EQ(HoverState::NONE, button.getHoverState()) << why;
+        EXPECT_NE(hwnd, found.capture) << why;
+        EXPECT_FALSE(found.slowTimer) << why;
+        EXPECT_FALSE(found.fastTimer) << why;
+        EXPECT_EQ(0, SendMessageW(hwnd, BM_GETSTATE, 0, 0) & BST_PUSHED) << why;
+        // A tick already queued raises nothing.
+        SendMessageW(hwnd, WM_TIMER, AutoRepeat::SLOW_TIMER, 0);
+        EXPECT_EQ(1u, events.count()) << why;
+    }
+};
+
+TEST_F(ButtonPressCutShort, AnotherWindowTakingTheCaptureStopsTheRepeat) {
+    button.setAutoRepeat(true);
+    pressHeld();
+    host.onWindowThread([&] { SetCapture(host.handle()); });
+    expectUnpressed("capture taken by the host window");
+    host.onWindowThread([] { ReleaseCapture(); });
+
+    // The next press works as ever.
+    events.clear();
+    mouse(WM_LBUTTONDOWN, 40, 15);
+    EXPECT_EQ(HoverState::PRESSED, button.getHoverState());
+    EXPECT_TRUE(leftovers().slowTimer);
+    mouse(WM_LBUTTONUP, 40, 15);
+}
+
+TEST_F(ButtonPressCutShort, CancelModeStopsTheRepeat) {
+    button.setAutoRepeat(true);
+    pressHeld();
+    SendMessageW(hwnd, WM_CANCELMODE, 0, 0);
+    expectUnpressed("WM_CANCELMODE");
+}
+
+TEST_F(ButtonPressCutShort, DisablingAHeldButtonStopsTheRepeat) {
+    button.setAutoRepeat(true);
+    pressHeld();
+    button.setEnabled(false);  // from this thread, as a listener elsewhere might
+    expectUnpressed("disabled while held");
+    button.setEnabled(true);
+}
+
+TEST_F(ButtonPressCutShort, ReleaseStillEndsAPressWithAClick) {
+    // The release gives up the capture too: that is no press cut short.
+    button.setAutoRepeat(true);
+    pressHeld();
+    mouse(WM_LBUTTONUP, 40, 15);
+    EXPECT_EQ((std::vector<int>{IButton::PRESSED, IButton::CLICKED, IButton::AFTER_CLICK}), events.kinds());
+    EXPECT_EQ(HoverState::HOVER, button.getHoverState());
+    EXPECT_FALSE(leftovers().slowTimer);
+}
+
+TEST_F(ButtonPressCutShort, GripDragEndsWhenTheModeIsCancelled) {
+    button.setText(ResizerGrip::NAME);
+    RECT before;
+    GetWindowRect(host.handle(), &before);
+    mouse(WM_MOUSEMOVE, 70, 20);
+    mouse(WM_LBUTTONDOWN, 70, 20);
+    SendMessageW(hwnd, WM_CANCELMODE, 0, 0);
+    mouse(WM_MOUSEMOVE, 100, 40);  // would be 30 right and 20 down
+    RECT after;
+    GetWindowRect(host.handle(), &after);
+    EXPECT_EQ(before.right - before.left, after.right - after.left);
+    EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
+    mouse(WM_LBUTTONUP, 100, 40);
+}
+
+TEST_F(ButtonPressCutShort, GripDragEndsWhenAnotherWindowTakesTheCapture) {
+    button.setText(ResizerGrip::NAME);
+    RECT before;
+    GetWindowRect(host.handle(), &before);
+    mouse(WM_MOUSEMOVE, 70, 20);
+    mouse(WM_LBUTTONDOWN, 70, 20);
+    host.onWindowThread([&] { SetCapture(host.handle()); });
+    mouse(WM_MOUSEMOVE, 100, 40);
+    host.onWindowThread([] { ReleaseCapture(); });
+    RECT after;
+    GetWindowRect(host.handle(), &after);
+    EXPECT_EQ(before.right - before.left, after.right - after.left);
+    EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
+}
+
+// ---- A toggled-on button that cannot be released never holds the capture:
+// with it, the next click anywhere on the window would go to the button.
+
+TEST_F(ButtonPressCutShort, ClickThatSticksAToggleOnLeavesTheCaptureFree) {
+    button.setToggleMode(true);
+    button.setReleasable(false);
+    mouse(WM_MOUSEMOVE, 10, 10);
+    mouse(WM_LBUTTONDOWN, 10, 10);
+    mouse(WM_LBUTTONUP, 10, 10);  // still inside: a plain button would take the hover capture back
+    ASSERT_TRUE(button.isToggled());
+    EXPECT_NE(hwnd, leftovers().capture);
+    EXPECT_EQ(HoverState::NONE, button.getHoverState());
+}
+
+TEST_F(ButtonPressCutShort, ToggleStuckOnWhileHoveredLetsGoOfTheCapture) {
+    button.setToggleMode(true);
+    button.setReleasable(false);
+    mouse(WM_MOUSEMOVE, 10, 10);
+    ASSERT_EQ(hwnd, leftovers().capture);
+    button.setToggled(true);
+    EXPECT_NE(hwnd, leftovers().capture);
+    EXPECT_EQ(HoverState::NONE, button.getHoverState());
+
+    // A releasable toggle keeps its hover as before.
+    button.setToggled(false);
+    button.setReleasable(true);
+    mouse(WM_MOUSEMOVE, 10, 10);
+    button.setToggled(true);
+    EXPECT_EQ(hwnd, leftovers().capture);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,69 @@ TEST(PopupMenu, RadioMarkFollowsThePositionAndMinusOneClearsIt) {
     EXPECT_FALSE(nativeState(menu->getMenuHandle(), 2) & MF_CHECKED);
 }
 
+// Every item's check, as the menu reports it, is what the native menu shows.
+void expectChecksAgree(PopupMenu* menu, std::initializer_list<int> ids) {
+    for (int id : ids) {
+        const bool shown = (GetMenuState(menu->getMenuHandle(), UINT(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+        EXPECT_EQ(shown, menu->isChecked(id)) << "item " << id;
+    }
+}
+
+TEST(PopupMenu, RadioMarkKeepsOtherItemsOwnCheckMarksAndTheNativeMenuInStep) {
+    MenuHolder holder;
+    PopupMenu* menu = holder.menu;
+    fillThree(menu);  // 20 carries a check mark of its own
+    HMENU native = menu->getMenuHandle();
+
+    menu->checkRadio(2);
+    EXPECT_TRUE(nativeState(native, 1) & MF_CHECKED);  // the system took it off; it is put back
+    EXPECT_TRUE(menu->isChecked(20));
+    EXPECT_TRUE(nativeState(native, 2) & MF_CHECKED);
+    EXPECT_TRUE(menu->isChecked(30));
+    EXPECT_FALSE(menu->isChecked(10));
+    expectChecksAgree(menu, {10, 20, 30});
+
+    // The own mark still answers to setChecked: before, the flag said "checked"
+    // while nothing showed it, so setting it again changed nothing on the screen.
+    EXPECT_TRUE(menu->setChecked(20, false));
+    EXPECT_FALSE(nativeState(native, 1) & MF_CHECKED);
+    EXPECT_TRUE(menu->setChecked(20, true));
+    EXPECT_TRUE(nativeState(native, 1) & MF_CHECKED);
+
+    // Moving the mark onto the item with its own check, then clearing it, leaves that check.
+    ASSERT_TRUE(menu->checkRadioById(20));
+    EXPECT_FALSE(nativeState(native, 2) & MF_CHECKED);
+    expectChecksAgree(menu, {10, 20, 30});
+    menu->checkRadio(-1);
+    EXPECT_TRUE(nativeState(native, 1) & MF_CHECKED);
+    expectChecksAgree(menu, {10, 20, 30});
+
+    // Unchecking the radio-marked item takes its mark off for good.
+    menu->checkRadio(0);
+    EXPECT_TRUE(menu->setChecked(10, false));
+    EXPECT_FALSE(nativeState(native, 0) & MF_CHECKED);
+    EXPECT_FALSE(menu->findItem(10)->isRadioChecked());
+    expectChecksAgree(menu, {10, 20, 30});
+}
+
+TEST(PopupMenu, RewritingATextKeepsAGreyedItemGreyedAndAnEnabledOneEnabled) {
+    MenuHolder holder;
+    PopupMenu* menu = holder.menu;
+    fillThree(menu);
+    HMENU native = menu->getMenuHandle();
+    ASSERT_TRUE(menu->setEnabled(20, false));
+    ASSERT_TRUE(menu->setText(20, L"bee"));
+    EXPECT_EQ(nativeText(native, 1), L"bee");
+    EXPECT_TRUE(nativeState(native, 1) & MF_GRAYED);
+    EXPECT_TRUE(nativeState(native, 1) & MF_CHECKED);
+    ASSERT_TRUE(menu->setText(10, L"ay"));
+    EXPECT_FALSE(nativeState(native, 0) & MF_GRAYED);
+
+    ASSERT_TRUE(menu->setEnabled(20, true));
+    ASSERT_TRUE(menu->setText(20, L"b"));
+    EXPECT_FALSE(nativeState(native, 1) & MF_GRAYED);
+}
+
 const wchar_t TWO_LANGUAGES[] =
     L"<lang><languages><entry tagName=\"eng\" engName=\"English\"/><entry tagName=\"deu\" engName=\"German\"/>"
     L"</languages><entries>"
@@ -147,6 +211,38 @@ TEST(PopupMenu, LanguageChangeRewritesTextsKeepingChecksAndRadioMarks) {
     }
     // Released menus left the localizer's listeners: a change reaches nobody.
     EXPECT_EQ(localizer->listenerCount(), 0u);
+    localizer->release();
+    root->release();
+}
+
+TEST(PopupMenu, LanguageChangeKeepsGreyedItemsGreyedInTheMenuAndItsSubmenus) {
+    s::xml::Node* root = s::xml::Node::acquire();
+    root->parse(TWO_LANGUAGES);
+    s::lang::Localizer* localizer = s::lang::Localizer::acquire();
+    ASSERT_TRUE(localizer->loadPack(root, 10));
+    localizer->selectLanguage(L"English");
+    {
+        MenuHolder holder;
+        PopupMenu* menu = holder.menu;
+        menu->setLocalizer(localizer);
+        menu->append(MenuItem::newText(1, localizer, 100, true));
+        menu->append(MenuItem::newText(3, localizer, 200, false));
+        PopupMenu* skins = PopupMenu::acquire();
+        skins->setLocalizer(localizer);
+        skins->append(MenuItem::newText(3, localizer, 201, false));
+        menu->appendSubmenu(skins);
+        ASSERT_TRUE(menu->setEnabled(100, false));
+        ASSERT_TRUE(menu->setEnabled(201, false));
+
+        localizer->selectLanguage(L"German");
+        HMENU native = menu->getMenuHandle();
+        EXPECT_EQ(nativeText(native, 0), L"Immer oben");
+        EXPECT_TRUE(nativeState(native, 0) & MF_GRAYED);
+        EXPECT_TRUE(nativeState(native, 0) & MF_CHECKED);
+        EXPECT_FALSE(nativeState(native, 1) & MF_GRAYED);
+        EXPECT_EQ(nativeText(skins->getMenuHandle(), 0), L"Rot");
+        EXPECT_TRUE(nativeState(skins->getMenuHandle(), 0) & MF_GRAYED);
+    }
     localizer->release();
     root->release();
 }

@@ -9,6 +9,7 @@
 
 #include "gui/dialogs/win/HueSnap.h"
 #include "picker/ClipboardText.h"
+#include "tests/support/ClipboardHolder.h"
 #include "tests/support/DialogAnswer.h"
 
 namespace {
@@ -35,23 +36,11 @@ TEST(ClipboardText, CopiedTextReadsBackWhole) {
 
 TEST(ClipboardText, HeldClipboardIsLeftAlone) {
     ASSERT_TRUE(copyToClipboard(nullptr, L"CFE566"));
-    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread holder([&] {
-        HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-        OpenClipboard(window);
-        SetEvent(opened);
-        WaitForSingleObject(done, 10000);
-        CloseClipboard();
-        DestroyWindow(window);
-    });
-    WaitForSingleObject(opened, 10000);
-    EXPECT_FALSE(copyToClipboard(nullptr, L"000000"));
-    SetEvent(done);
-    holder.join();
+    {
+        testing_support::ClipboardHolder held;
+        EXPECT_FALSE(copyToClipboard(nullptr, L"000000"));
+    }
     EXPECT_EQ(clipboardText(), L"CFE566");
-    CloseHandle(opened);
-    CloseHandle(done);
 }
 
 void answerChooser(DWORD threadId, int button) { testing_dialogs::answerDialog(threadId, button); }

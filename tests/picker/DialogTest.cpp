@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 
 #include "DialogTestSupport.h"
+#include "tests/support/ClipboardHolder.h"
 #include "gui/win/Box.h"
 #include "gui/win/Label.h"
 #include "gui/win/Slider.h"
@@ -171,25 +171,13 @@ TEST_F(DialogTest, CopyWhileTheClipboardIsHeldLeavesTheFieldUnselected) {
     Dialog& dialog = start();
     s::gui::win::TextField* field = dialog.rolePage(Dialog::BACKGROUND_ROLE).hexField;
     SendMessageW(field->getHandle(), EM_SETSEL, 0, 0);
-    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread holder([&] {
-        HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-        OpenClipboard(window);
-        SetEvent(opened);
-        WaitForSingleObject(done, 10000);
-        CloseClipboard();
-        DestroyWindow(window);
-    });
-    WaitForSingleObject(opened, 10000);
-    click(dialog.rolePage(Dialog::BACKGROUND_ROLE).copy);
     DWORD first = 1, last = 1;
-    SendMessageW(field->getHandle(), EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
-    EXPECT_EQ(first, last) << "nothing was copied, so nothing may look copied";
-    SetEvent(done);
-    holder.join();
-    CloseHandle(opened);
-    CloseHandle(done);
+    {
+        testing_support::ClipboardHolder held;
+        click(dialog.rolePage(Dialog::BACKGROUND_ROLE).copy);
+        SendMessageW(field->getHandle(), EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+        EXPECT_EQ(first, last) << "nothing was copied, so nothing may look copied";
+    }
 
     click(dialog.rolePage(Dialog::BACKGROUND_ROLE).copy);
     SendMessageW(field->getHandle(), EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
