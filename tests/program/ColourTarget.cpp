@@ -77,8 +77,6 @@ LRESULT CALLBACK ColourTarget::windowProc(HWND window, UINT msg, WPARAM wp, LPAR
         EndPaint(window, &paint);
         return 0;
     }
-    case WM_MOUSEACTIVATE:
-        return MA_NOACTIVATE;  // pointing at it must not take the focus from the program
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;

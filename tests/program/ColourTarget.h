@@ -1,14 +1,15 @@
 #pragma once
 // A top-level window of the test itself, painted all over in one colour: the
-// screen area a person would point at to take that colour. It runs its own
-// thread and message loop, so it keeps painting while the test waits.
+// screen area a person would point at to take that colour, in another program
+// (a click on it activates it, as with any program). It runs its own thread and
+// message loop, so it keeps painting while the test waits.
 #include <windows.h>
 
 namespace testing_program {
 
 class ColourTarget {
 public:
-    // Shows a topmost window filling `area` (screen coordinates) with `colour`.
+    // Shows a topmost window filling `area` (screen coordinates) with `colour`, not activated.
     ColourTarget(const RECT& area, COLORREF colour);
     // Closes the window and ends its thread.
     ~ColourTarget();

@@ -48,8 +48,9 @@ POINT MainWindowView::bodyPoint() const {
     HWND panel = samplePanel();
     if (!panel) return {-1, -1};
     const RECT rect = screenRect(panel);
-    // The main column's margin of 3 pixels lies left of the panel.
-    return {rect.left - 2, (rect.top + rect.bottom) / 2};
+    // The panel is a box: the mouse on it belongs to the window (near the window's
+    // edges the skin keeps bands for resizing, so stay inside the panel).
+    return {rect.left + (rect.right - rect.left) / 4, rect.bottom - 4};
 }
 
 COLORREF MainWindowView::outermostPixel() const {

@@ -27,7 +27,7 @@ public:
     HWND samplePanel() const;
     // A point on the sample panel beside the sample text, where a click meets the panel itself.
     POINT samplePanelPoint() const;
-    // A point of the window's body that no control covers (the margin beside the sample panel).
+    // A point of the window's body that no control covers (on the sample panel, beside the text).
     POINT bodyPoint() const;
     // The colour of the window's outermost pixel row (its frame), at the middle of its top edge.
     COLORREF outermostPixel() const;

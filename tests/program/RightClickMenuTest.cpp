@@ -63,6 +63,20 @@ TEST_F(RightClickMenu, OpensOnTheSamplePanelAndClosesWithEscape) {
     EXPECT_TRUE(closeWithButton(window));
 }
 
+TEST_F(RightClickMenu, OpensAgainWithOneRightClickAfterAChoice) {
+    HWND window = startShown();
+    ASSERT_NE(nullptr, window);
+    const POINT at = MainWindowView(window).samplePanelPoint();
+    for (int round = 0; round < 3; ++round) {
+        click(at, MouseButton::Right);
+        ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [] { return visiblePopupMenu() != nullptr; }))
+            << "right click " << round + 1 << " opened no menu";
+        pressKey(VK_ESCAPE);
+        ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [] { return visiblePopupMenu() == nullptr; }));
+    }
+    EXPECT_TRUE(closeWithButton(window));
+}
+
 TEST_F(RightClickMenu, CloseEndsTheProgram) {
     HWND window = startShown();
     ASSERT_NE(nullptr, window);
@@ -142,7 +156,7 @@ TEST_F(RightClickMenu, DeutschChangesTheTextsAndIsStored) {
     EXPECT_TRUE(waitUntil(kReactionTimeoutMs,
                           [&] { return view.buttonWithText(L"In die Zwischenablage kopieren") != nullptr; }))
         << "the copy button does not show the German text";
-    EXPECT_NE(nullptr, view.buttonWithText(L"\u00A0Hintergrund\u00A0"));
+    EXPECT_NE(nullptr, view.buttonWithText(L" Hintergrund "));
     EXPECT_EQ(nullptr, view.buttonWithText(L"Copy to Clipboard"));
     // The product name has no German text of its own: the title keeps it.
     EXPECT_EQ(0u, view.title().find(kProductName)) << "title " << testing::PrintToString(view.title());

@@ -19,10 +19,11 @@ const COLORREF kTargetColour = RGB(0x12, 0xAB, 0x5F);
 const wchar_t kTargetHex[] = L"12AB5F";
 const COLORREF kSecondColour = RGB(0xC0, 0x30, 0x90);
 
-// A square in a screen corner that the main window does not cover.
+// A square of the screen that neither the main window nor Wine's stand-alone
+// notification area (top left corner) covers.
 RECT freeArea(HWND mainWindow) {
     const RECT window = mainWindow ? screenRect(mainWindow) : RECT{0, 0, 0, 0};
-    RECT area = {10, 10, 110, 110};
+    RECT area = {200, 100, 300, 200};
     RECT overlap;
     if (IntersectRect(&overlap, &area, &window)) {
         const int right = GetSystemMetrics(SM_CXSCREEN) - 10;
@@ -39,6 +40,8 @@ bool storedBackgroundIs(COLORREF colour) {
 
 class Sampling : public ProgramTest {};
 
+// The person works in another program (a click on it makes it active), the
+// colour window stays shown beside it; Alt held over a colour takes it.
 TEST_F(Sampling, AltOverAColourSetsTheBackgroundAndStoresIt) {
     HWND window = startShown();
     ASSERT_NE(nullptr, window);
@@ -46,6 +49,8 @@ TEST_F(Sampling, AltOverAColourSetsTheBackgroundAndStoresIt) {
     EXPECT_EQ(L"CFE566", view.shownHexText()) << "the background page is not the one shown at start";
     ColourTarget target(freeArea(window), kTargetColour);
     ASSERT_TRUE(target.waitShown(kReactionTimeoutMs)) << "the colour target is not on the screen";
+    ASSERT_TRUE(click(target.centre()));
+    ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return GetForegroundWindow() == target.window(); }));
     SetCursorPos(target.centre().x, target.centre().y);
     {
         AltKeyHeld alt;
@@ -53,6 +58,8 @@ TEST_F(Sampling, AltOverAColourSetsTheBackgroundAndStoresIt) {
             << "hex field shows " << testing::PrintToString(view.shownHexText());
         EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [] { return storedBackgroundIs(kTargetColour); }))
             << "BackgroundColor is " << testing::PrintToString(settings::describeNumber(kMainView, L"BackgroundColor"));
+        EXPECT_TRUE(waitForPixel(view.samplePanelPoint(), kTargetColour, kReactionTimeoutMs))
+            << "the sample panel shows " << testing::PrintToString(rgbText(screenPixel(view.samplePanelPoint())));
     }
     // Without Alt the pointer over another colour changes nothing.
     ColourTarget other(freeArea(window), kSecondColour);
@@ -63,6 +70,17 @@ TEST_F(Sampling, AltOverAColourSetsTheBackgroundAndStoresIt) {
     EXPECT_TRUE(closeWithButton(window));
 }
 
+// Alt pressed and released while the colour window itself is active (the person
+// tried a sample without moving to another program) must leave the window
+// working: the next click on its close button closes it.
+TEST_F(Sampling, AltTapWhileTheWindowIsActiveLeavesTheNextClickToIt) {
+    HWND window = startShown();
+    ASSERT_NE(nullptr, window);
+    ASSERT_EQ(window, GetForegroundWindow());
+    pressKey(VK_LMENU);
+    EXPECT_TRUE(closeWithButton(window)) << "the click on the close button after an Alt tap was lost";
+}
+
 TEST_F(Sampling, AltSamplesWhileTheWindowIsIconized) {
     const size_t iconsBefore = trayIcons().size();
     ASSERT_TRUE(program_.start(L"-startup"));
@@ -71,13 +89,16 @@ TEST_F(Sampling, AltSamplesWhileTheWindowIsIconized) {
     ASSERT_NE(nullptr, window);
     ColourTarget target(freeArea(nullptr), kTargetColour);
     ASSERT_TRUE(target.waitShown(kReactionTimeoutMs));
+    ASSERT_TRUE(click(target.centre()));
+    ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return GetForegroundWindow() == target.window(); }));
     SetCursorPos(target.centre().x, target.centre().y);
     {
         AltKeyHeld alt;
         EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [] { return storedBackgroundIs(kTargetColour); }))
             << "BackgroundColor is " << testing::PrintToString(settings::describeNumber(kMainView, L"BackgroundColor"));
     }
-    // The hidden window's field changed too: it shows the colour once restored.
+    // The hidden window's field changed too: it shows the colour once restored
+    // with a click on the notification icon.
     std::vector<HWND> icons = trayIcons();
     ASSERT_FALSE(icons.empty());
     ASSERT_TRUE(click(centreOf(icons.back())));

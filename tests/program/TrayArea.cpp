@@ -47,7 +47,7 @@ std::vector<HWND> trayIcons() {
     for (HWND child : visibleChildren(tray)) {
         // Windows nests the icons deeper (a toolbar in the notify area); Wine gives each icon a window.
         const std::wstring name = classOf(child);
-        if (name == L"__wine_tray_icon" || name == L"ToolbarWindow32") icons.push_back(child);
+        if (name == L"__winex11_tray_icon" || name == L"ToolbarWindow32") icons.push_back(child);
     }
     return icons;
 }
