@@ -4,6 +4,8 @@
 //   winctl close <title> [timeout-ms]   ask it to close (WM_CLOSE), exit 0 once gone
 //   winctl rect  <title> [margin]       print its screen rectangle grown by margin
 //                                       pixels as an X geometry, WxH+X+Y
+//   winctl command <title> <id>         post it the menu command id (for pictures,
+//                                       not for tests: a user chooses from the menu)
 //
 // Exit codes: 0 done, 1 timed out, 2 bad arguments.
 #include <windows.h>
@@ -60,16 +62,22 @@ int printRect(const wchar_t* title, int margin) {
     return 0;
 }
 
+int postCommand(const wchar_t* title, int id) {
+    HWND hwnd = FindWindowW(nullptr, title);
+    return hwnd && PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0) ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        fwprintf(stderr, L"usage: winctl wait|close|rect <title> [timeout-ms|margin]\n");
+        fwprintf(stderr, L"usage: winctl wait|close|rect|command <title> [timeout-ms|margin|id]\n");
         return 2;
     }
     const DWORD timeoutMs = argc > 3 ? wcstoul(argv[3], nullptr, 10) : 30000;
     if (wcscmp(argv[1], L"wait") == 0) return waitVisible(argv[2], timeoutMs);
     if (wcscmp(argv[1], L"close") == 0) return closeWindow(argv[2], timeoutMs);
+    if (wcscmp(argv[1], L"command") == 0 && argc > 3) return postCommand(argv[2], _wtoi(argv[3]));
     if (wcscmp(argv[1], L"rect") == 0) return printRect(argv[2], argc > 3 ? _wtoi(argv[3]) : 0);
     fwprintf(stderr, L"winctl: unknown command %ls\n", argv[1]);
     return 2;

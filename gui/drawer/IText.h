@@ -29,6 +29,11 @@ public:
     // to DrawText unchanged, so plain texts pass DT_NOPREFIX to keep their "&".
     virtual void paintText(HDC dc, int left, int top, int right, int bottom, const wchar_t* text, int32_t count,
                            UINT format) = 0;
+    // Paints `text` alone, in `colour`, over whatever the rectangle holds (no
+    // fill): for a control that painted its own background and has its own text
+    // colour, such as a label in its font setting's colour.
+    virtual void paintTextInColour(HDC dc, int left, int top, int right, int bottom, const wchar_t* text, int32_t count,
+                                   UINT format, COLORREF colour) = 0;
 
     virtual bool isTransparent() const = 0;
     virtual void setTransparent(bool transparent) = 0;

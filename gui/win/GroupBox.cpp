@@ -94,6 +94,7 @@ bool GroupBox::isChildNotification(UINT msg, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND:
         case WM_HSCROLL:
+        case WM_VSCROLL:  // vertical sliders report this way
             return lp != 0;
         case WM_NOTIFY:
             return true;

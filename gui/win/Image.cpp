@@ -129,12 +129,18 @@ void Image::stopAnimation(bool rewind) {
     send(WM_APP_IMAGE_STOP, rewind ? 1 : 0);
 }
 
+// Every start plays from the first frame for its full delay, also after a stop
+// that stayed on a later frame.
 bool Image::onStart() {
+    bool rewound = false;
     {
         Guard guard(lock_);
         if (!frames_ || frames_->frameCount() <= 1) return false;
+        rewound = current_ != 0;
+        current_ = 0;
         frameShownAt_ = GetTickCount();
     }
+    if (rewound) repaint();
     animating_ = SetTimer(handle(), ANIMATION_TIMER, TICK_MS, nullptr) != 0;
     return animating_.load();
 }

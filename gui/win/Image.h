@@ -7,8 +7,9 @@
 // stop the animation while the window's thread paints. Timers belong to the
 // window's thread, so starting and stopping are messages to it.
 //
-// Animation: starting records the time and starts timer 1 at 25 ms; on each tick
-// the next frame is shown once the current one's delay has passed. Stopping
+// Animation: starting goes to the first frame, records the time and starts
+// timer 1 at 25 ms; on each tick the next frame is shown once the current one's
+// delay has passed. Stopping
 // kills the timer and, when asked, goes back to the first frame; a stop from
 // another thread first waits (10 ms polling) for a paint under way.
 #include <windows.h>

@@ -196,6 +196,12 @@ bool Label::handleFirst(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             paintBufferedTo(reinterpret_cast<HDC>(wp));
             *result = 0;
             return true;
+        case WM_CANCELMODE:
+            cancelPress();
+            return false;
+        case WM_ENABLE:
+            if (!wp) cancelPress();
+            return false;
         case WM_DESTROY:
             KillTimer(handle(), TEMPORARY_TIMER);
             hover_.clear();
@@ -227,15 +233,19 @@ bool Label::handleMouse(UINT msg, LPARAM lp, LRESULT* result) {
         }
         case WM_CAPTURECHANGED:
             if (reinterpret_cast<HWND>(lp) == handle()) return false;
-            hover_.release(false);
-            applyHover(hover_.captureLost());
-            repaint();
+            // Taken away while held, no release will come: the press ends here.
+            applyHover(hover_.isPressed() ? hover_.cancel() : hover_.captureLost());
             break;
         default:
             return false;
     }
     *result = 0;
     return true;
+}
+
+void Label::cancelPress() {
+    if (hover_.state() == HoverState::NONE && !hover_.isPressed()) return;
+    applyHover(hover_.cancel());
 }
 
 void Label::applyHover(const HoverState::Change& change) {
@@ -258,14 +268,16 @@ void Label::paintClient(HDC dc, int width, int height) {
     const FontSetting* setting = shownFontSetting();
     Font* linkFont = setting != core_.fontSetting() ? setting->createFont() : nullptr;  // for this paint only
     HFONT font = linkFont ? linkFont->handle() : core_.font();
-    const RECT box = {0, 0, width, height};
+    const COLORREF colour = ControlCore::textColour(setting, *this);
     if (drawer_) {
+        // The background is the label's own (painted above, or none when
+        // transparent): the drawer paints the text alone, in the font setting's colour.
         HGDIOBJ old = SelectObject(dc, font);
-        drawer_->paintText(dc, 0, 0, width, height, core_.text(), -1, format_ | DT_NOPREFIX);
+        drawer_->paintTextInColour(dc, 0, 0, width, height, core_.text(), -1, format_ | DT_NOPREFIX, colour);
         SelectObject(dc, old);
     } else {
-        ControlPaint::drawText(dc, core_.text(), box, font, ControlCore::textColour(setting, *this),
-                               format_ | DT_NOPREFIX);
+        const RECT box = {0, 0, width, height};
+        ControlPaint::drawText(dc, core_.text(), box, font, colour, format_ | DT_NOPREFIX);
     }
     if (linkFont) linkFont->release();
 }

@@ -3,9 +3,10 @@
 // ("NivoWindowClass", WS_CHILD, extended style WS_EX_TRANSPARENT, id 0).
 //
 // Painting: the parent's background, the label's background unless transparent,
-// then the text through the text drawer (the label's own, else none: the label
-// draws it itself in its font setting's colour). A link label paints with one of
-// three font settings by hover state (normal, hover, pressed).
+// then the text in its font setting's font and colour: through the text drawer
+// when the label has one (the drawer paints the text alone: its own colours and
+// fill would override the label's), else with DrawText. A link label paints with
+// one of three font settings by hover state (normal, hover, pressed).
 //
 // Text changes run on the label's thread (WM_APP_LABEL_SET_TEXT): the text is
 // replaced only when it differs, measured on the window's DC (which sets the
@@ -19,7 +20,10 @@
 //
 // A plain label lets clicks through to its parent (HTTRANSPARENT). A link label
 // takes the mouse like a button (control::HoverState); releasing the button
-// inside runs its target, when there is one, and raises CLICKED (1).
+// inside runs its target, when there is one, and raises CLICKED (1). A press cut
+// short (the capture taken by another window, WM_CANCELMODE, or the label
+// disabled while held) ends at once: no release would ever come to end it, and
+// a later release inside must not count as a click.
 #include <windows.h>
 
 #include "foundation/str/strbuffer/StrBuffer.h"
@@ -87,6 +91,8 @@ private:
     // Sets the minimum and preferred size to the text's size on the window's DC.
     void measureText();
     void applyHover(const control::HoverState::Change& change);
+    // The press or hover ends without a release: state 0, capture given back.
+    void cancelPress();
     void runTarget() const;
     const FontSetting* shownFontSetting() const;
 

@@ -2,6 +2,7 @@
 
 #include "foundation/str/strbuffer/StrBuffer.h"
 #include "foundation/thread/EasyPooler.h"
+#include "gui/IWindow.h"
 #include "gui/menuitem/MenuItem.h"
 #include "lang/Localizer.h"
 
@@ -89,10 +90,13 @@ bool PopupMenu::append(MenuItem* item) { return insert(getItemCount(), item); }
 bool PopupMenu::insert(int position, MenuItem* item) {
     if (!item) return false;
     item->refreshText();
-    const uint32_t count = items_.length();
-    const uint32_t index = position < 0 || uint32_t(position) > count ? count : uint32_t(position);
+    if (!ensureMenu()) {
+        item->release();
+        return false;
+    }
+    const uint32_t index = itemIndexAt(position);
     base::IObject* object = item;
-    if (!ensureMenu() || !items_.insert(index, &object, 1)) {
+    if (!items_.insert(index, &object, 1)) {
         item->release();
         return false;
     }
@@ -174,6 +178,29 @@ MenuItem* PopupMenu::findItem(int commandId) const {
     return holder ? holder->ownItem(commandId) : nullptr;
 }
 
+// The native menu holds the items and the submenus; the item list only the
+// items, in the same order. An item put at a native position therefore goes
+// after the items that come before that position.
+uint32_t PopupMenu::itemIndexAt(int position) const {
+    const int count = getItemCount();
+    const int end = position < 0 || position > count ? count : position;
+    uint32_t before = 0;
+    for (int i = 0; i < end; ++i)
+        if (!GetSubMenu(menu_, i)) ++before;
+    return before < items_.length() ? before : items_.length();
+}
+
+int PopupMenu::positionOfIndex(uint32_t index) const {
+    const int count = getItemCount();
+    uint32_t seen = 0;
+    for (int i = 0; i < count; ++i) {
+        if (GetSubMenu(menu_, i)) continue;
+        if (seen == index) return i;
+        ++seen;
+    }
+    return -1;
+}
+
 int PopupMenu::positionOf(int commandId) const {
     const int count = getItemCount();
     for (int i = 0; i < count; ++i)
@@ -236,6 +263,19 @@ bool PopupMenu::checkRadioById(int commandId) {
     if (position < 0) return false;
     checkRadio(position);
     return true;
+}
+
+// By the item itself: also for an item whose command id another item shares.
+bool PopupMenu::checkRadioByItem(const MenuItem* item) {
+    for (uint32_t i = 0; i < items_.length(); ++i) {
+        if (itemAt(i) != item) continue;
+        if (item->isSeparator() || item->getCommandId() == MenuItem::NONE) return false;
+        const int position = positionOfIndex(i);
+        if (position < 0) return false;
+        checkRadio(position);
+        return true;
+    }
+    return false;
 }
 
 bool PopupMenu::setText(int commandId, const wchar_t* text) {
@@ -304,12 +344,27 @@ bool PopupMenu::runCommand(int commandId) {
 
 void PopupMenu::open(IWindow* window) {
     window_ = window;
+    if (window) markOwner(window->getHandle());
     raise(openingListeners_, OPENING_EVENT);
 }
 
 bool PopupMenu::showAt(int x, int y, HWND owner, UINT flags) {
     if (!ensureMenu()) return false;
+    markOwner(owner);
     return TrackPopupMenu(menu_, flags, x, y, 0, owner, nullptr) != 0;
+}
+
+// The window class hands WM_INITMENUPOPUP of a popup to the window its menu data
+// names, whichever window the menu is tracked on; submenus carry it too, since
+// each of them raises its own WM_INITMENUPOPUP when it opens.
+void PopupMenu::markOwner(HWND owner) {
+    if (!menu_) return;
+    MENUINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_MENUDATA;
+    info.dwMenuData = reinterpret_cast<ULONG_PTR>(owner);
+    SetMenuInfo(menu_, &info);
+    for (uint32_t i = 0; i < submenus_.length(); ++i) submenuAt(i)->markOwner(owner);
 }
 
 }  // namespace s::gui::win

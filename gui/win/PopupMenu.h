@@ -10,6 +10,10 @@
 // made on first use and destroyed on reset; submenus are taken out of it first,
 // since destroying a menu would destroy the submenus it holds.
 //
+// Opening for a window (open) and showing (showAt) record the owning window's
+// handle as the menu data of the menu and its submenus: the window class sends
+// WM_INITMENUPOPUP on to that window.
+//
 // Listeners: opening listeners run just before the menu shows (they bring
 // checks and enabling up to date), with kind OPENING_EVENT; choice listeners
 // hear CHOSEN_EVENT when the owning window routes a chosen item to this menu
@@ -47,7 +51,9 @@ public:
 
     // ---- Building (each takes ownership of what it is given, also on failure)
     bool append(menuitem::MenuItem* item);
-    // At `position` (0-based, by position); a position at or past the end appends.
+    // At native `position` (0-based, by position, submenus counted); a position
+    // at or past the end, or negative, appends. In the item list it goes after
+    // the items before that position.
     bool insert(int position, menuitem::MenuItem* item);
     bool appendSubmenu(PopupMenu* menu);
     // Deletes the item with commandId from this menu; false when it holds none.
@@ -71,6 +77,9 @@ public:
     // a negative position clears it everywhere. Items' own check marks stay.
     void checkRadio(int position);
     bool checkRadioById(int commandId);
+    // The radio mark on `item`, one of this menu's own items; false for any other
+    // item, a separator or an item without a command id.
+    bool checkRadioByItem(const menuitem::MenuItem* item);
     // A text rewrite (this, and a language change) keeps a greyed item greyed.
     bool setText(int commandId, const wchar_t* text);
     int getItemCount() const;
@@ -102,6 +111,12 @@ private:
     // Native position of the item with commandId in this menu, or -1.
     int positionOf(int commandId) const;
     int positionOfSubmenu(const PopupMenu* submenu) const;
+    // The index in the item list for an item put at native `position`.
+    uint32_t itemIndexAt(int position) const;
+    // Native position of the item at `index` of the item list, or -1.
+    int positionOfIndex(uint32_t index) const;
+    // Records `owner` as the menu data of this menu and its submenus.
+    void markOwner(HWND owner);
     bool addNative(int position, const menuitem::MenuItem* item);
     void rewriteItem(const menuitem::MenuItem* item);
     static bool shownChecked(const menuitem::MenuItem* item);

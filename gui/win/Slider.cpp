@@ -21,7 +21,36 @@ bool ensureTrackbarClass() {
     return InitCommonControlsEx(&init) != FALSE;
 }
 
+// Whether the system trackbar moves on a wheel turn itself. One that does not
+// hands the turn to its parent (the default handling), which would move nothing
+// and tell the window's wheel listeners instead. Asked once per process of a
+// hidden top-level trackbar, which has no parent to hand the turn to.
+enum WheelSupport : LONG { kUnknown = 0, kTurns = 1, kIgnores = 2 };
+volatile LONG gWheelSupport = kUnknown;
+
+bool probeTrackbarWheel() {
+    HWND probe = CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_POPUP, 0, 0, 200, 30, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    if (!probe) return false;
+    SendMessageW(probe, TBM_SETRANGE, FALSE, MAKELPARAM(0, 100));
+    SendMessageW(probe, TBM_SETPOS, FALSE, 50);
+    SendMessageW(probe, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(100, 15));
+    const bool moved = SendMessageW(probe, TBM_GETPOS, 0, 0) != 50;
+    DestroyWindow(probe);
+    return moved;
+}
+
 }  // namespace
+
+bool Slider::trackbarTurnsWheel() {
+    LONG support = InterlockedCompareExchange(&gWheelSupport, kUnknown, kUnknown);
+    if (support == kUnknown) {
+        ensureTrackbarClass();
+        support = probeTrackbarWheel() ? kTurns : kIgnores;
+        InterlockedExchange(&gWheelSupport, support);
+    }
+    return support == kTurns;
+}
 
 Slider::Slider() : Control<ISlider>(SLIDER_EVENTS) {
     reset();
@@ -150,8 +179,14 @@ bool Slider::handleFirst(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             return true;
         case WM_MOUSEWHEEL:
             if (!isAcceptingWheel()) return false;  // goes on to the window
-            turnWheel(wp);
-            *result = 0;
+            if (trackbarTurnsWheel()) {
+                // Moves as the system's users know them; the position is read back.
+                *result = defaultProc(msg, wp, lp);
+                takePosition();
+            } else {
+                turnWheel(wp);
+                *result = 0;
+            }
             return true;
         case WM_ERASEBKGND:
             if (!drawer_) return false;
@@ -167,7 +202,13 @@ bool Slider::handleFirst(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             *result = 0;
             return true;
         case WM_CAPTURECHANGED:
-            tracking_ = false;
+            if (reinterpret_cast<HWND>(lp) != handle()) tracking_ = false;
+            return false;
+        case WM_CANCELMODE:
+            endJump();
+            return false;
+        case WM_ENABLE:
+            if (!wp) endJump();
             return false;
         default:
             return false;
@@ -194,6 +235,8 @@ void Slider::handleAfter(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
     if (readsBackAfter(msg, lp)) takePosition();
 }
 
+// As the system trackbar turns it: a step per notch, a forward turn towards the
+// minimum, parts of a notch kept for the next turn.
 void Slider::turnWheel(WPARAM wp) {
     wheelDelta_ += GET_WHEEL_DELTA_WPARAM(wp);
     const int notches = wheelDelta_ / WHEEL_DELTA;
@@ -217,14 +260,19 @@ bool Slider::handleJump(UINT msg, LPARAM lp, LRESULT* result) {
             break;
         case WM_LBUTTONUP:
             if (!tracking_) return false;
-            tracking_ = false;
-            ReleaseCapture();
+            endJump();
             break;
         default:
             return false;
     }
     *result = 0;
     return true;
+}
+
+void Slider::endJump() {
+    if (!tracking_) return;
+    tracking_ = false;
+    if (GetCapture() == handle()) ReleaseCapture();
 }
 
 void Slider::jumpTo(LPARAM lp) {

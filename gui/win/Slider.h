@@ -8,20 +8,23 @@
 //
 // CHANGED (0) is raised whenever the trackbar's position, read back after it
 // handled a scroll notification, key, click or wheel turn, differs from the
-// stored one. Horizontal sliders hear their WM_HSCROLL reflected by the window
-// class; vertical ones (whose WM_VSCROLL the class does not reflect) are read
-// back after their own input messages, which covers them as well.
+// stored one. The window class reflects both WM_HSCROLL and WM_VSCROLL (group
+// boxes pass them on the same way), so horizontal and vertical sliders hear
+// their own notifications; input messages are read back as well.
 //
 // Jump-to-click: a click moves straight to the clicked point (control::JumpToClick
 // over TBM_GETCHANNELRECT), and so does dragging while held; each change is set
-// with TBM_SETPOS and announced to the parent as WM_HSCROLL / TB_THUMBTRACK.
+// with TBM_SETPOS and announced to the parent as WM_HSCROLL / TB_THUMBTRACK. The
+// drag ends with the release, or as soon as it is cut short (the capture taken
+// by another window, WM_CANCELMODE, or the slider disabled while held).
 //
 // Keys: Up moves like Page Down and Down like Page Up (a page each). The wheel
-// moves the slider only when it takes the wheel (setAcceptingWheel); otherwise
-// turns go to the top-level window. A slider taking the wheel moves itself one
-// step per notch, the way the system trackbar does (a forward turn goes towards
-// the minimum), since not every trackbar implementation handles the wheel and
-// one that does not would hand the turn back to the window.
+// moves the slider only when it takes the wheel (setAcceptingWheel): the
+// trackbar then handles the turn itself and the position is read back; otherwise
+// turns go to the top-level window. Not every trackbar implementation turns the
+// wheel (one that does not hands the turn to its parent, so the slider would not
+// move and the window would hear the turn): there the slider moves itself one
+// step per notch, as the system trackbar does (trackbarTurnsWheel tells which).
 //
 // With a slider drawer (the skin's, not owned) the toolkit paints the track, its
 // gradient and the thumb; without one the system paints the trackbar.
@@ -69,6 +72,9 @@ public:
     int getGradientMode() const { return gradientMode_; }
 
     void setDrawer(drawer::ISlider* drawer);
+
+    // Whether the system trackbar moves on a wheel turn itself (asked once).
+    static bool trackbarTurnsWheel();
     drawer::ISlider* getDrawer() const { return drawer_; }
 
 protected:
@@ -86,12 +92,16 @@ private:
     void takePosition();
     bool handleJump(UINT msg, LPARAM lp, LRESULT* result);
     void jumpTo(LPARAM lp);
-    bool readsBackAfter(UINT msg, LPARAM lp) const;
+    // The jump-to-click drag is over: by the release, or cut short (the capture
+    // taken away, WM_CANCELMODE, disabled while held); the pointer is no longer followed.
+    void endJump();
+    // Moves one step per whole notch, for a trackbar that does not turn the wheel.
     void turnWheel(WPARAM wp);
+    bool readsBackAfter(UINT msg, LPARAM lp) const;
 
     int minimum_, maximum_, position_, step_, thumbLength_;
     bool ticks_, jumpToClick_, vertical_, tracking_;
-    int wheelDelta_;  // part of a notch not yet turned into a step
+    int wheelDelta_;  // part of a notch not yet turned into a step (own turning only)
     int gradientMode_, gradientFirst_, gradientSecond_;
     drawer::ISlider* drawer_;  // not owned: the skin's
 };

@@ -4,12 +4,14 @@
 // notifications on to them.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <vector>
 
 #include "gui/win/CheckBox.h"
 #include "gui/win/GroupBox.h"
 #include "gui/win/RadioButton.h"
+#include "gui/win/Slider.h"
 #include "tests/gui/ControlTestSupport.h"
 #include "tests/gui/WindowTestSupport.h"
 
@@ -21,6 +23,7 @@ using s::gui::ICheckBox;
 using s::gui::win::CheckBox;
 using s::gui::win::GroupBox;
 using s::gui::win::RadioButton;
+using s::gui::win::Slider;
 
 LONG styleOf(HWND hwnd) {
     return GetWindowLongW(hwnd, GWL_STYLE) & ~LONG(WS_VISIBLE | WS_CLIPSIBLINGS);
@@ -102,6 +105,35 @@ TEST(CheckBoxInWindow, GroupBoxHoldsItsRadioButtonsAndPassesTheirClicksOn) {
     EXPECT_NE(0, SendMessageW(groupHandle, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(first.getHandle())));
     EXPECT_EQ(RGB(1, 2, 3), GetBkColor(dc));
     DeleteDC(dc);
+}
+
+// Sliders in a group box report their moves to it: horizontal ones with
+// WM_HSCROLL, vertical ones with WM_VSCROLL. Both reach the slider.
+TEST(CheckBoxInWindow, GroupBoxPassesHorizontalAndVerticalSliderMovesOn) {
+    Slider across, upright;
+    GroupBox group;
+    EventRecorder events;
+    Host host;
+    ASSERT_TRUE(host.ready());
+    upright.setVertical(true);
+    for (Slider* slider : {&across, &upright}) {
+        slider->setMinimumSize(60, 60);
+        slider->setPreferredSize(60, 60);
+        slider->addListener(s::gui::ISlider::CHANGED, &events);
+        group.add(slider);
+    }
+    ASSERT_TRUE(host.attach(&group, 10, 10, 200, 100));
+    HWND groupHandle = group.getHandle();
+    ASSERT_EQ(groupHandle, GetParent(upright.getHandle()));
+
+    SendMessageW(across.getHandle(), TBM_SETPOS, TRUE, 30);
+    SendMessageW(groupHandle, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 30), LPARAM(across.getHandle()));
+    EXPECT_EQ(30, across.getPosition());
+    SendMessageW(upright.getHandle(), TBM_SETPOS, TRUE, 70);
+    SendMessageW(groupHandle, WM_VSCROLL, MAKEWPARAM(TB_THUMBTRACK, 70), LPARAM(upright.getHandle()));
+    EXPECT_EQ(70, upright.getPosition());
+    EXPECT_EQ(2u, events.count());
+    EXPECT_EQ(&upright, events.lastSource());
 }
 
 }  // namespace

@@ -86,6 +86,19 @@ TEST_F(ImageInWindow, AnimationAdvancesWhenTheDelayHasPassedAndStopsRewound) {
     EXPECT_EQ(0, image.getCurrentFrame());
 }
 
+TEST_F(ImageInWindow, StartingAgainAfterAStopOnALaterFramePlaysFromTheFirst) {
+    create(0);
+    ASSERT_TRUE(image.startAnimation());
+    tick();
+    image.stopAnimation(false);  // stays on the second frame
+    ASSERT_EQ(1, image.getCurrentFrame());
+    ASSERT_EQ(BLUE, pixelAt(2, 2));
+    ASSERT_TRUE(image.startAnimation());
+    EXPECT_EQ(0, image.getCurrentFrame());
+    EXPECT_EQ(RED, pixelAt(2, 2));
+    image.stopAnimation(true);
+}
+
 TEST_F(ImageInWindow, FramesWaitForTheirDelay) {
     create(60000);
     ASSERT_TRUE(image.startAnimation());

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "gui/drawer/text/win/Basic.h"
 #include "gui/win/Box.h"
+#include "gui/win/FontSetting.h"
 #include "gui/win/Label.h"
 #include "lang/Localizer.h"
 #include "tests/gui/ControlTestSupport.h"
@@ -129,6 +131,61 @@ TEST_F(LabelInWindow, LinkRaisesItsClickOnlyForAReleaseInside) {
     EXPECT_EQ(0, label.getHoverState());
 }
 
+// ---- A link press cut short: no release will come, so the press must end at once.
+
+class LinkPressCutShort : public LabelInWindow {
+protected:
+    void pressHeld() {
+        label.setLinkTarget(L"");
+        create();
+        mouse(WM_MOUSEMOVE, 5, 5);
+        mouse(WM_LBUTTONDOWN, 5, 5);
+        ASSERT_EQ(2, label.getHoverState());
+        ASSERT_EQ(hwnd, capture());
+    }
+    HWND capture() {
+        HWND found = nullptr;
+        host.onWindowThread([&] { found = GetCapture(); });
+        return found;
+    }
+    void expectEnded(const char* why) {
+        EXPECT_EQ(0, label.getHoverState()) << why;
+        EXPECT_NE(hwnd, capture()) << why;
+        // A release that still arrives inside is no click: the press was over.
+        mouse(WM_LBUTTONUP, 5, 5);
+        EXPECT_EQ(0u, events.count()) << why;
+    }
+};
+
+TEST_F(LinkPressCutShort, AnotherWindowTakingTheCaptureEndsThePress) {
+    pressHeld();
+    host.onWindowThread([&] { SetCapture(host.handle()); });
+    EXPECT_EQ(0, label.getHoverState());
+    host.onWindowThread([] { ReleaseCapture(); });
+    expectEnded("capture taken by the host window");
+}
+
+TEST_F(LinkPressCutShort, CancelModeEndsThePress) {
+    pressHeld();
+    SendMessageW(hwnd, WM_CANCELMODE, 0, 0);
+    expectEnded("WM_CANCELMODE");
+}
+
+TEST_F(LinkPressCutShort, DisablingAHeldLinkEndsThePress) {
+    pressHeld();
+    label.setEnabled(false);
+    expectEnded("disabled while held");
+}
+
+TEST_F(LinkPressCutShort, TheNextPressClicksAsEver) {
+    pressHeld();
+    SendMessageW(hwnd, WM_CANCELMODE, 0, 0);
+    mouse(WM_MOUSEMOVE, 5, 5);
+    mouse(WM_LBUTTONDOWN, 5, 5);
+    mouse(WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(std::vector<int>{ILabel::CLICKED}, events.kinds());
+}
+
 TEST_F(LabelInWindow, TextIdIsLookedUpInTheLocalizerAtCreation) {
     s::lang::Localizer* localizer = s::lang::Localizer::acquire();
     s::xml::Node* root = s::xml::Node::acquire();
@@ -157,6 +214,50 @@ TEST_F(LabelInWindow, PaintsItsTextOverItsBackground) {
     EXPECT_EQ(RGB(0xFF, 0xFF, 0xFF), canvas.at(119, 19));
     EXPECT_LT(canvas.countOf(RGB(0xFF, 0xFF, 0xFF)), 120 * 20) << "the text shows";
     EXPECT_EQ(0, canvas.countOf(testing_gui::ImageCanvas::kUntouched));
+}
+
+// A label with a text drawer: the drawer paints the text, but in the label's font
+// setting's colour and over the label's own background (or none when
+// transparent), never in the drawer's own text colour or fill.
+TEST_F(LabelInWindow, TextDrawerPaintsInTheFontSettingsColourAndKeepsTheLabelsBackground) {
+    using TextDrawer = s::gui::drawer::text::win::Basic;
+    const COLORREF white = RGB(0xFF, 0xFF, 0xFF), green = RGB(0, 0x80, 0);
+    const COLORREF drawerInk = RGB(0xFF, 0, 0), drawerFill = RGB(0, 0, 0xFF), parent = RGB(0x80, 0x80, 0x80);
+    TextDrawer* drawer = TextDrawer::acquire();
+    s::gui::win::FontSetting* setting = s::gui::win::FontSetting::acquire();
+    ASSERT_TRUE(drawer && setting);
+    drawer->setColour(TextDrawer::kText, drawerInk);
+    drawer->setColour(TextDrawer::kBackground, drawerFill);
+    setting->setForeground(green);
+    LOGFONTW plain = setting->getLogFont();
+    plain.lfQuality = NONANTIALIASED_QUALITY;  // the text in exactly its colour
+    setting->setLogFont(plain);
+    host.window()->setBackground(parent);
+    label.setText(L"XXXX");
+    label.setBackground(white);
+    label.setFontSetting(setting);
+    label.setTextDrawer(drawer);
+    create();
+    testing_gui::ImageCanvas canvas(120, 20);
+    ASSERT_TRUE(canvas.valid());
+    SendMessageW(hwnd, WM_PRINTCLIENT, WPARAM(canvas.dc()), PRF_CLIENT);
+    EXPECT_EQ(white, canvas.at(119, 19));
+    EXPECT_GT(canvas.countOf(green), 0) << "the text in the font setting's colour";
+    EXPECT_EQ(0, canvas.countOf(drawerInk));
+    EXPECT_EQ(0, canvas.countOf(drawerFill));
+
+    label.setTransparent(true);
+    canvas.fill(testing_gui::ImageCanvas::kUntouched);
+    SendMessageW(hwnd, WM_PRINTCLIENT, WPARAM(canvas.dc()), PRF_CLIENT);
+    EXPECT_EQ(parent, canvas.at(119, 19)) << "the parent's background shows through";
+    EXPECT_EQ(0, canvas.countOf(white));
+    EXPECT_EQ(0, canvas.countOf(drawerFill));
+    EXPECT_GT(canvas.countOf(green), 0);
+
+    label.setTextDrawer(nullptr);
+    label.setFontSetting(nullptr);
+    drawer->release();
+    setting->release();
 }
 
 // A label in a box: created through the box's WM_APP_ATTACH, and a longer text

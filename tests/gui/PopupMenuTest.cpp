@@ -273,6 +273,109 @@ TEST(PopupMenu, ChosenItemOfASubmenuIsReportedByTheRootMenuOfTheWindow) {
     EXPECT_EQ(menu->getWindow(), static_cast<s::gui::IWindow*>(holder.window));
 }
 
+// ---- Item positions in a menu that holds submenus
+
+// Native entries: 10 "a", the submenu "sub" (with 40 "deep"), 20 "b".
+PopupMenu* fillWithSubmenu(PopupMenu* menu) {
+    menu->append(MenuItem::newLiteral(L"a", 10, false));
+    PopupMenu* sub = PopupMenu::acquire();
+    sub->setTitle(L"sub");
+    sub->append(MenuItem::newLiteral(L"deep", 40, false));
+    menu->appendSubmenu(sub);
+    menu->append(MenuItem::newLiteral(L"b", 20, false));
+    return sub;
+}
+
+TEST(PopupMenu, ItemInsertedAfterASubmenuTakesItsPlaceAmongTheItems) {
+    MenuHolder holder;
+    PopupMenu* menu = holder.menu;
+    fillWithSubmenu(menu);
+    MenuItem* inserted = MenuItem::newLiteral(L"x", 30, false);
+    ASSERT_TRUE(menu->insert(2, inserted));  // before "b", after the submenu
+    HMENU native = menu->getMenuHandle();
+    ASSERT_EQ(4, menu->getItemCount());
+    EXPECT_EQ(L"sub", nativeText(native, 1));
+    EXPECT_EQ(L"x", nativeText(native, 2));
+    EXPECT_EQ(L"b", nativeText(native, 3));
+    // The radio mark by item lands on the item itself, at its native position.
+    ASSERT_TRUE(menu->checkRadioByItem(inserted));
+    EXPECT_TRUE(nativeState(native, 2) & MF_CHECKED);
+    EXPECT_FALSE(nativeState(native, 3) & MF_CHECKED);
+    EXPECT_TRUE(inserted->isRadioChecked());
+    EXPECT_FALSE(menu->findItem(20)->isRadioChecked());
+    EXPECT_TRUE(menu->isChecked(30));
+    EXPECT_FALSE(menu->isChecked(20));
+}
+
+TEST(PopupMenu, RadioMarkByItemFindsTheItemPastSubmenusAndRefusesOthers) {
+    MenuHolder holder;
+    PopupMenu* menu = holder.menu;
+    PopupMenu* sub = fillWithSubmenu(menu);
+    MenuItem* b = menu->findItem(20);
+    ASSERT_TRUE(menu->checkRadioByItem(b));
+    EXPECT_TRUE(nativeState(menu->getMenuHandle(), 2) & MF_CHECKED);
+    EXPECT_TRUE(b->isRadioChecked());
+    EXPECT_FALSE(menu->findItem(10)->isRadioChecked());
+    // Not one of this menu's own items: nothing changes.
+    EXPECT_FALSE(menu->checkRadioByItem(sub->findItem(40)));
+    EXPECT_FALSE(menu->checkRadioByItem(nullptr));
+    MenuItem* separator = MenuItem::newSeparator();
+    ASSERT_TRUE(menu->append(separator));
+    EXPECT_FALSE(menu->checkRadioByItem(separator));
+    EXPECT_TRUE(b->isRadioChecked());
+}
+
+// ---- The owning window as the menu data of the menu and its submenus
+
+ULONG_PTR menuData(HMENU menu) {
+    MENUINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_MENUDATA;
+    info.dwMenuData = 0xdeadbeef;
+    return GetMenuInfo(menu, &info) ? info.dwMenuData : 0xdeadbeef;
+}
+
+TEST(PopupMenu, OpeningForAWindowRecordsItInTheMenuAndItsSubmenus) {
+    MenuHolder holder;
+    PopupMenu* sub = fillWithSubmenu(holder.menu);
+    WindowHolder window;
+    ASSERT_NE(nullptr, window.window);
+    holder.menu->open(window.window);
+    const ULONG_PTR owner = reinterpret_cast<ULONG_PTR>(window.window->getHandle());
+    EXPECT_EQ(owner, menuData(holder.menu->getMenuHandle()));
+    EXPECT_EQ(owner, menuData(sub->getMenuHandle()));
+}
+
+// An owner window of this thread: it records the menu data of each popup it is
+// told about, and closes the menu once it has opened.
+std::vector<ULONG_PTR> gPopupData;
+
+LRESULT CALLBACK menuOwner(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITMENUPOPUP) gPopupData.push_back(menuData(reinterpret_cast<HMENU>(wp)));
+    if (msg == WM_ENTERIDLE || msg == WM_TIMER) EndMenu();
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+TEST(PopupMenu, ShowingRecordsTheOwnerWhichHearsThePopupOpen) {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = menuOwner;
+    windowClass.lpszClassName = L"HueSnapTestMenuOwner";
+    RegisterClassW(&windowClass);
+    HWND owner =
+        CreateWindowExW(0, L"HueSnapTestMenuOwner", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, owner);
+    MenuHolder holder;
+    PopupMenu* sub = fillWithSubmenu(holder.menu);
+    gPopupData.clear();
+    SetTimer(owner, 1, 200, nullptr);  // should the menu never go idle
+    holder.menu->showAt(50, 50, owner, s::gui::IPopupMenu::SHOW_IN_WINDOW);
+    KillTimer(owner, 1);
+    ASSERT_FALSE(gPopupData.empty());
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(owner), gPopupData.front());
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(owner), menuData(sub->getMenuHandle()));
+    DestroyWindow(owner);
+}
+
 TEST(PopupMenu, ReleaseDestroysTheNativeMenusOnce) {
     PopupMenu* menu = PopupMenu::acquire();
     fillThree(menu);

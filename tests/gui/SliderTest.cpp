@@ -134,24 +134,103 @@ TEST_F(SliderInWindow, JumpToClickGoesStraightToTheClickedPointAndFollowsTheDrag
     EXPECT_EQ(0, slider.getPosition());
 }
 
+// ---- A jump-to-click press cut short: the slider stops following the pointer.
+
+class SliderPressCutShort : public SliderInWindow {
+protected:
+    void pressHeld() {
+        slider.setJumpToClick(true);
+        create();
+        SendMessageW(hwnd, TBM_GETCHANNELRECT, 0, LPARAM(&channel));
+        ASSERT_GT(channel.right - channel.left, 20);
+        SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(channel.left + 5, 15));
+        held = int(SendMessageW(hwnd, TBM_GETPOS, 0, 0));
+        ASSERT_EQ(hwnd, capture());
+    }
+    HWND capture() {
+        HWND found = nullptr;
+        host.onWindowThread([&] { found = GetCapture(); });
+        return found;
+    }
+    void expectEnded(const char* why) {
+        EXPECT_NE(hwnd, capture()) << why;
+        // Moving with the button still down no longer drags the thumb.
+        SendMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(channel.right, 15));
+        EXPECT_EQ(held, SendMessageW(hwnd, TBM_GETPOS, 0, 0)) << why;
+        EXPECT_NE(hwnd, capture()) << why;
+    }
+
+    RECT channel = {};
+    int held = 0;
+};
+
+TEST_F(SliderPressCutShort, AnotherWindowTakingTheCaptureEndsTheDrag) {
+    pressHeld();
+    host.onWindowThread([&] { SetCapture(host.handle()); });
+    host.onWindowThread([] { ReleaseCapture(); });
+    expectEnded("capture taken by the host window");
+}
+
+TEST_F(SliderPressCutShort, CancelModeEndsTheDrag) {
+    pressHeld();
+    SendMessageW(hwnd, WM_CANCELMODE, 0, 0);
+    expectEnded("WM_CANCELMODE");
+}
+
+TEST_F(SliderPressCutShort, DisablingAHeldSliderEndsTheDrag) {
+    pressHeld();
+    slider.setEnabled(false);
+    expectEnded("disabled while held");
+}
+
 TEST_F(SliderInWindow, WheelGoesToTheWindowUnlessTheSliderTakesIt) {
+    slider.setPosition(50);
     create();
     host.window()->addListener(s::gui::EVENT_MOUSE_WHEEL, &windowEvents);
     const POINT over = Host::screenAt(hwnd, 5, 5);
     SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(over.x, over.y));
     EXPECT_EQ(1u, windowEvents.count());
-    EXPECT_EQ(0, slider.getPosition());
+    EXPECT_EQ(50, slider.getPosition());
+    EXPECT_EQ(0u, events.count());
+}
 
+// Whether the system trackbar or the slider turns the wheel, a turn moves the
+// slider (a turn back towards the maximum), listeners hear it, and the window
+// hears nothing.
+TEST_F(SliderInWindow, SliderTakingTheWheelMovesAndKeepsTheTurn) {
+    slider.setPosition(50);
+    slider.setAcceptingWheel(true);
+    create();
+    host.window()->addListener(s::gui::EVENT_MOUSE_WHEEL, &windowEvents);
+    const POINT over = Host::screenAt(hwnd, 5, 5);
+    SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(over.x, over.y));
+    const int back = slider.getPosition();
+    EXPECT_GT(back, 50);
+    EXPECT_EQ(back, SendMessageW(hwnd, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(std::vector<int>{ISlider::CHANGED}, events.kinds());
+    SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(over.x, over.y));
+    SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(over.x, over.y));
+    EXPECT_LT(slider.getPosition(), 50);
+    EXPECT_EQ(3u, events.count());
+    EXPECT_EQ(0u, windowEvents.count());
+}
+
+TEST_F(SliderInWindow, OwnWheelTurningKeepsPartsOfANotch) {
+    if (Slider::trackbarTurnsWheel()) GTEST_SKIP() << "the system trackbar turns the wheel here";
     slider.setAcceptingWheel(true);
     slider.setStep(5);
+    slider.setPosition(10);
+    create();
+    const POINT over = Host::screenAt(hwnd, 5, 5);
     SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(over.x, over.y));
-    EXPECT_EQ(5, slider.getPosition());  // a turn back moves one step up, as the system's trackbar
+    EXPECT_EQ(15, slider.getPosition());  // one step per notch
     SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), MAKELPARAM(over.x, over.y));
-    EXPECT_EQ(5, slider.getPosition());  // half a notch: not yet
+    EXPECT_EQ(15, slider.getPosition());  // half a notch: not yet
     SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), MAKELPARAM(over.x, over.y));
-    EXPECT_EQ(0, slider.getPosition());
-    EXPECT_EQ(2u, events.count());
-    EXPECT_EQ(1u, windowEvents.count());
+    EXPECT_EQ(10, slider.getPosition());
+    SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 5 * WHEEL_DELTA), MAKELPARAM(over.x, over.y));
+    EXPECT_EQ(0, slider.getPosition());  // kept inside the range
+    EXPECT_EQ(3u, events.count());
 }
 
 TEST_F(SliderInWindow, SkinDrawerPaintsTheGradientAtThePosition) {

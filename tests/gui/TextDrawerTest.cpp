@@ -83,6 +83,22 @@ TEST_F(TextDrawerTest, TransparentTextLeavesTheBackgroundAlone) {
     EXPECT_FALSE(drawer->isTransparent());
 }
 
+TEST_F(TextDrawerTest, TextInAGivenColourPaintsTheTextAloneAndRestoresTheDc) {
+    const COLORREF green = RGB(0, 0x80, 0);
+    SetTextColor(canvas.dc(), RGB(1, 2, 3));
+    SetBkMode(canvas.dc(), OPAQUE);
+    drawer->paintTextInColour(canvas.dc(), 10, 5, 110, 35, L"HueSnap", -1, DT_LEFT | DT_TOP | DT_NOPREFIX, green);
+    EXPECT_EQ(ImageCanvas::kUntouched, canvas.at(109, 34)) << "no fill, even for an opaque drawer";
+    EXPECT_GT(canvas.countOf(green), 10);
+    EXPECT_EQ(0, canvas.countOf(kInk));
+    EXPECT_EQ(0, canvas.countOf(kBack));
+    EXPECT_EQ(RGB(1, 2, 3), GetTextColor(canvas.dc()));
+    EXPECT_EQ(OPAQUE, GetBkMode(canvas.dc()));
+    drawer->paintTextInColour(nullptr, 0, 0, 20, 10, L"x", -1, DT_LEFT, green);
+    drawer->paintTextInColour(canvas.dc(), 0, 0, 0, 10, L"x", -1, DT_LEFT, green);
+    drawer->paintTextInColour(canvas.dc(), 0, 0, 20, 10, nullptr, -1, DT_LEFT, green);
+}
+
 TEST_F(TextDrawerTest, EmptyTextPaintsTheBackgroundOnly) {
     drawer->paintText(canvas.dc(), 0, 0, 20, 10, L"", -1, DT_LEFT);
     drawer->paintText(canvas.dc(), 0, 20, 20, 30, nullptr, -1, DT_LEFT);

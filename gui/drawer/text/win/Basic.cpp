@@ -49,11 +49,22 @@ void Basic::paintText(HDC dc, int left, int top, int right, int bottom, const wc
                       UINT format) {
     if (!dc || right <= left || bottom <= top) return;
     paint(dc, left, top, right, bottom);
+    drawText(dc, left, top, right, bottom, text, count, format, getColour(kText));
+}
+
+void Basic::paintTextInColour(HDC dc, int left, int top, int right, int bottom, const wchar_t* text, int32_t count,
+                              UINT format, COLORREF colour) {
+    if (!dc || right <= left || bottom <= top) return;
+    drawText(dc, left, top, right, bottom, text, count, format, colour);
+}
+
+void Basic::drawText(HDC dc, int left, int top, int right, int bottom, const wchar_t* text, int32_t count, UINT format,
+                     COLORREF colour) {
     if (!text) return;
     const int n = codeUnits(text, count);
     if (n == 0) return;
     // The caller's DC state is put back: the same DC paints other elements next.
-    const COLORREF savedColour = SetTextColor(dc, getColour(kText));
+    const COLORREF savedColour = SetTextColor(dc, colour);
     const int savedMode = SetBkMode(dc, TRANSPARENT);
     RECT box = {left, top, right, bottom};
     DrawTextW(dc, text, n, &box, format);

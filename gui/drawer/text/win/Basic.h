@@ -24,6 +24,8 @@ public:
     bool measure(HDC dc, const wchar_t* text, int32_t count, SIZE* size) const override;
     void paintText(HDC dc, int left, int top, int right, int bottom, const wchar_t* text, int32_t count,
                    UINT format) override;
+    void paintTextInColour(HDC dc, int left, int top, int right, int bottom, const wchar_t* text, int32_t count,
+                           UINT format, COLORREF colour) override;
 
     bool isTransparent() const override { return transparent_; }
     void setTransparent(bool transparent) override { transparent_ = transparent; }
@@ -32,6 +34,9 @@ public:
     void reset() override;
 
 private:
+    void drawText(HDC dc, int left, int top, int right, int bottom, const wchar_t* text, int32_t count, UINT format,
+                  COLORREF colour);
+
     bool transparent_;
 };
 
