@@ -66,9 +66,12 @@ TEST_F(ColourControls, FiveTypedDigitsChangeNothingAndTheSixthApplies) {
     EXPECT_TRUE(waitForPixel(view.samplePanelPoint(), RGB(207, 229, 102), kReactionTimeoutMs));
     typeText(L"f");
     DWORD stored = 0;
-    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] {
-        return settings::readNumber(kMainView, L"BackgroundColor", &stored) && stored == RGB(0x12, 0xAB, 0x5F);
-    })) << "BackgroundColor is " << testing::PrintToString(settings::describeNumber(kMainView, L"BackgroundColor"));
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs,
+                          [&] {
+                              return settings::readNumber(kMainView, L"BackgroundColor", &stored) &&
+                                     stored == RGB(0x12, 0xAB, 0x5F);
+                          }))
+        << "BackgroundColor is " << testing::PrintToString(settings::describeNumber(kMainView, L"BackgroundColor"));
     EXPECT_TRUE(waitForPixel(view.samplePanelPoint(), RGB(0x12, 0xAB, 0x5F), kReactionTimeoutMs))
         << "the sample panel shows " << testing::PrintToString(rgbText(screenPixel(view.samplePanelPoint())));
     // The field keeps what was typed: it is not rewritten in upper case.

@@ -64,27 +64,27 @@ DWORD WINAPI ColourTarget::threadMain(void* param) {
 
 LRESULT CALLBACK ColourTarget::windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        HBRUSH brush = CreateSolidBrush(COLORREF(GetWindowLongPtrW(window, GWLP_USERDATA)));
-        if (brush) {
-            FillRect(dc, &paint.rcPaint, brush);
-            DeleteObject(brush);
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            HBRUSH brush = CreateSolidBrush(COLORREF(GetWindowLongPtrW(window, GWLP_USERDATA)));
+            if (brush) {
+                FillRect(dc, &paint.rcPaint, brush);
+                DeleteObject(brush);
+            }
+            EndPaint(window, &paint);
+            return 0;
         }
-        EndPaint(window, &paint);
-        return 0;
-    }
-    case WM_CLOSE:
-        DestroyWindow(window);
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcW(window, msg, wp, lp);
+        case WM_CLOSE:
+            DestroyWindow(window);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window, msg, wp, lp);
     }
 }
 

@@ -11,17 +11,29 @@ const int kSamplePanelHeight = 100;
 
 }  // namespace
 
-std::wstring MainWindowView::title() const { return textOf(window_); }
+std::wstring MainWindowView::title() const {
+    return textOf(window_);
+}
 
-HWND MainWindowView::pinButton() const { return findChild(window_, L"Button", L"#OnTop"); }
+HWND MainWindowView::pinButton() const {
+    return findChild(window_, L"Button", L"#OnTop");
+}
 
-HWND MainWindowView::minimiseButton() const { return findChild(window_, L"Button", L"#_"); }
+HWND MainWindowView::minimiseButton() const {
+    return findChild(window_, L"Button", L"#_");
+}
 
-HWND MainWindowView::closeButton() const { return findChild(window_, L"Button", L"#X"); }
+HWND MainWindowView::closeButton() const {
+    return findChild(window_, L"Button", L"#X");
+}
 
-HWND MainWindowView::buttonWithText(const std::wstring& text) const { return findChild(window_, L"Button", text); }
+HWND MainWindowView::buttonWithText(const std::wstring& text) const {
+    return findChild(window_, L"Button", text);
+}
 
-HWND MainWindowView::shownHexField() const { return topmostChild(window_, L"Edit"); }
+HWND MainWindowView::shownHexField() const {
+    return topmostChild(window_, L"Edit");
+}
 
 std::wstring MainWindowView::shownHexText() const {
     HWND field = shownHexField();
@@ -58,6 +70,8 @@ COLORREF MainWindowView::outermostPixel() const {
     return screenPixel({(rect.left + rect.right) / 2, rect.top});
 }
 
-bool MainWindowView::isTopmost() const { return hasExStyle(window_, WS_EX_TOPMOST); }
+bool MainWindowView::isTopmost() const {
+    return hasExStyle(window_, WS_EX_TOPMOST);
+}
 
 }  // namespace testing_program

@@ -64,7 +64,9 @@ std::wstring ProgramDriver::folderOfThisProgram() {
     return folder.substr(0, folder.find_last_of(L"\\/") + 1);
 }
 
-std::wstring ProgramDriver::executablePath() { return folderOfThisProgram() + L"HueSnap.exe"; }
+std::wstring ProgramDriver::executablePath() {
+    return folderOfThisProgram() + L"HueSnap.exe";
+}
 
 bool ProgramDriver::start(const std::wstring& arguments) {
     if (info_.hProcess) return false;  // one process per driver

@@ -72,8 +72,8 @@ bool hasValue(const wchar_t* key, const wchar_t* name) {
 bool readNumber(const wchar_t* key, const wchar_t* name, DWORD* value) {
     OpenKey open(key, false);
     DWORD type = 0, data = 0, size = sizeof(data);
-    if (!open.get() || RegQueryValueExW(open.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) !=
-                           ERROR_SUCCESS)
+    if (!open.get() ||
+        RegQueryValueExW(open.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS)
         return false;
     if (type != REG_DWORD || size != sizeof(data)) return false;
     *value = data;
@@ -87,8 +87,7 @@ bool readText(const wchar_t* key, const wchar_t* name, std::wstring* value) {
         (type != REG_SZ && type != REG_EXPAND_SZ))
         return false;
     std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-    if (RegQueryValueExW(open.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&text[0]), &size) !=
-        ERROR_SUCCESS)
+    if (RegQueryValueExW(open.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&text[0]), &size) != ERROR_SUCCESS)
         return false;
     text.resize(wcsnlen(text.c_str(), text.size()));
     *value = text;

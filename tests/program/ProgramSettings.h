@@ -11,9 +11,9 @@
 
 namespace testing_program {
 
-extern const wchar_t kProgramKey[];  // Software\Tuvo\Tuvo HueSnap
-extern const wchar_t kSaveData[];    // the settings store's root
-extern const wchar_t kMainView[];    // the main window's view settings
+extern const wchar_t kProgramKey[];   // Software\Tuvo\Tuvo HueSnap
+extern const wchar_t kSaveData[];     // the settings store's root
+extern const wchar_t kMainView[];     // the main window's view settings
 extern const wchar_t kLanguageKey[];  // its unnamed value is the language's English name
 extern const wchar_t kSkinKey[];      // its unnamed value is the skin's name
 

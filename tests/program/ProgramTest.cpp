@@ -26,7 +26,9 @@ HWND ProgramTest::startShown(const std::wstring& arguments) {
     }
     HWND window = program_.waitForMainWindow(kStartTimeoutMs);
     if (!window) {
-        ADD_FAILURE() << "no shown main window titled " << "\"Tuvo HueSnap...\" with hex fields\n" << describeScreen();
+        ADD_FAILURE() << "no shown main window titled "
+                      << "\"Tuvo HueSnap...\" with hex fields\n"
+                      << describeScreen();
         return nullptr;
     }
     // Answering a sent message shows the window's thread has finished building and pumps.

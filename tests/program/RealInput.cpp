@@ -32,21 +32,21 @@ bool pointerIsAt(POINT at) {
 
 bool isExtendedKey(WORD key) {
     switch (key) {
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_HOME:
-    case VK_END:
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_INSERT:
-    case VK_DELETE:
-    case VK_RMENU:
-    case VK_RCONTROL:
-        return true;
-    default:
-        return false;
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_HOME:
+        case VK_END:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_INSERT:
+        case VK_DELETE:
+        case VK_RMENU:
+        case VK_RCONTROL:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -69,23 +69,23 @@ void sendUnicode(wchar_t character, bool up) {
 
 DWORD downFlag(MouseButton button) {
     switch (button) {
-    case MouseButton::Right:
-        return MOUSEEVENTF_RIGHTDOWN;
-    case MouseButton::Middle:
-        return MOUSEEVENTF_MIDDLEDOWN;
-    default:
-        return MOUSEEVENTF_LEFTDOWN;
+        case MouseButton::Right:
+            return MOUSEEVENTF_RIGHTDOWN;
+        case MouseButton::Middle:
+            return MOUSEEVENTF_MIDDLEDOWN;
+        default:
+            return MOUSEEVENTF_LEFTDOWN;
     }
 }
 
 DWORD upFlag(MouseButton button) {
     switch (button) {
-    case MouseButton::Right:
-        return MOUSEEVENTF_RIGHTUP;
-    case MouseButton::Middle:
-        return MOUSEEVENTF_MIDDLEUP;
-    default:
-        return MOUSEEVENTF_LEFTUP;
+        case MouseButton::Right:
+            return MOUSEEVENTF_RIGHTUP;
+        case MouseButton::Middle:
+            return MOUSEEVENTF_MIDDLEUP;
+        default:
+            return MOUSEEVENTF_LEFTUP;
     }
 }
 

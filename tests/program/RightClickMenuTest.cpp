@@ -15,7 +15,8 @@
 namespace testing_program {
 namespace {
 
-const int kSkyBlueIndex = 8;  // in the skin list: White, Ivory, Black, Black II, Black Black, Black Black II, Classic LG, Beige, Sky Blue
+const int kSkyBlueIndex =
+    8;  // in the skin list: White, Ivory, Black, Black II, Black Black, Black Black II, Classic LG, Beige, Sky Blue
 const COLORREF kSkyBlueFrame = RGB(0x57, 0x85, 0xFF);
 const int kDeutschIndex = 2;  // English, Belarusian, Deutsch, ...
 
@@ -53,7 +54,7 @@ TEST_F(RightClickMenu, OpensOnTheSamplePanelAndClosesWithEscape) {
     if (!items.empty()) {
         // Only where another process's menu can be read (Windows).
         const std::vector<std::wstring> expected = {L"Keep on Top", L"", L"View", L"Skin", L"Language", L"",
-                                                    L"About", L"", L"Close"};
+                                                    L"About",       L"", L"Close"};
         EXPECT_EQ(expected, items);
     }
     pressKey(VK_ESCAPE);
@@ -171,9 +172,9 @@ TEST_F(RightClickMenu, DeutschChangesTheTextsAndIsStored) {
     MainWindowView view(window);
     ASSERT_NE(nullptr, view.buttonWithText(L"Copy to Clipboard"));
     ASSERT_TRUE(chooseFromRightClickMenu(window, LANGUAGE_MENU, kDeutschIndex));
-    EXPECT_TRUE(waitUntil(kReactionTimeoutMs,
-                          [&] { return view.buttonWithText(L"In die Zwischenablage kopieren") != nullptr; }))
-        << "the copy button does not show the German text";
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] {
+        return view.buttonWithText(L"In die Zwischenablage kopieren") != nullptr;
+    })) << "the copy button does not show the German text";
     EXPECT_NE(nullptr, view.buttonWithText(L" Hintergrund "));
     EXPECT_EQ(nullptr, view.buttonWithText(L"Copy to Clipboard"));
     // The product name has no German text of its own: the title keeps it.
@@ -187,7 +188,8 @@ TEST_F(RightClickMenu, KeepInScreenIsStored) {
     ASSERT_NE(nullptr, window);
     ASSERT_TRUE(chooseFromRightClickMenu(window, VIEW_MENU, KEEP_IN_SCREEN_ITEM));
     DWORD stored = 0;
-    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return settings::readNumber(kMainView, L"KeepInScreen", &stored); }));
+    EXPECT_TRUE(
+        waitUntil(kReactionTimeoutMs, [&] { return settings::readNumber(kMainView, L"KeepInScreen", &stored); }));
     EXPECT_EQ(1u, stored);
     ASSERT_TRUE(chooseFromRightClickMenu(window, VIEW_MENU, KEEP_IN_SCREEN_ITEM));
     EXPECT_TRUE(waitUntil(kReactionTimeoutMs,
@@ -201,10 +203,12 @@ TEST_F(RightClickMenu, CloseByMiddleClickItemTurnsTheMiddleClickOff) {
     ASSERT_NE(nullptr, window);
     // A first start closes on a middle click, so the item is checked: choosing it turns that off.
     ASSERT_TRUE(chooseFromRightClickMenu(window, VIEW_MENU, CLOSE_BY_MIDDLE_CLICK_ITEM));
-    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] {
-        std::wstring value;
-        return settings::readText(kMainView, L"OnMClick", &value) && value == L"DoNothing";
-    })) << "OnMClick is " << testing::PrintToString(settings::describeText(kMainView, L"OnMClick"));
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs,
+                          [&] {
+                              std::wstring value;
+                              return settings::readText(kMainView, L"OnMClick", &value) && value == L"DoNothing";
+                          }))
+        << "OnMClick is " << testing::PrintToString(settings::describeText(kMainView, L"OnMClick"));
     ASSERT_TRUE(click(MainWindowView(window).bodyPoint(), MouseButton::Middle));
     EXPECT_FALSE(program_.waitForExit(2000)) << "a middle click still closed the window";
     EXPECT_TRUE(IsWindowVisible(window));

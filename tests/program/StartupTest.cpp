@@ -114,8 +114,7 @@ TEST_P(StartupSwitch, StartsIconizedToTheNotificationArea) {
     EXPECT_TRUE(waitForTrayIconCount(iconsBefore, kReactionTimeoutMs)) << "the icon stayed after the exit";
 }
 
-INSTANTIATE_TEST_SUITE_P(Spellings, StartupSwitch,
-                         testing::Values(L"-startup", L"/STARTUP", L"first -StartUp last"));
+INSTANTIATE_TEST_SUITE_P(Spellings, StartupSwitch, testing::Values(L"-startup", L"/STARTUP", L"first -StartUp last"));
 
 TEST_F(Startup, TheWordStartupWithoutSwitchStartsShown) {
     HWND window = startShown(L"startup");
@@ -130,8 +129,7 @@ TEST_F(Startup, ClickOnTheNotificationIconRestoresTheWindow) {
     std::vector<HWND> icons = trayIcons();
     ASSERT_FALSE(icons.empty());
     ASSERT_TRUE(click(centreOf(icons.back())));
-    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return IsWindowVisible(window) != FALSE; }))
-        << describeScreen();
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return IsWindowVisible(window) != FALSE; })) << describeScreen();
     EXPECT_TRUE(waitForTrayIconCount(iconsBefore, kReactionTimeoutMs)) << "the icon stayed after the restore";
     EXPECT_TRUE(closeWithButton(window));
 }
@@ -144,7 +142,8 @@ TEST_F(Startup, SecondCopyRestoresTheFirstAndEnds) {
     ASSERT_TRUE(second.start());
     ASSERT_TRUE(second.waitForExit(kStartTimeoutMs)) << "the second copy still runs";
     EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return IsWindowVisible(window) != FALSE; }))
-        << "the first copy's window was not restored\n" << describeScreen();
+        << "the first copy's window was not restored\n"
+        << describeScreen();
     EXPECT_TRUE(program_.running());
     EXPECT_TRUE(closeWithButton(window));
 }
@@ -161,7 +160,8 @@ TEST_F(Startup, CopiesStartedTogetherLeaveExactlyOneRunning) {
     };
     // The copies that hand over end; wait until only one can remain.
     EXPECT_TRUE(waitUntil(kStartTimeoutMs, [&] { return runningCount() <= 1; }))
-        << runningCount() << " copies still run\n" << describeScreen();
+        << runningCount() << " copies still run\n"
+        << describeScreen();
     ASSERT_EQ(1, runningCount()) << "no copy kept running";
     for (auto& copy : copies) {
         if (!copy->running()) continue;

@@ -44,10 +44,12 @@ TEST_F(WindowBehaviour, DraggingTheBodyMovesTheWindowAndTheCloseStoresThePositio
     ASSERT_GE(from.x, 0) << "no body point found";
     const POINT to = {from.x + 60, from.y + 40};
     ASSERT_TRUE(drag(from, to));
-    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] {
-        const RECT now = screenRect(window);
-        return now.left == before.left + 60 && now.top == before.top + 40;
-    })) << "window moved from (" << before.left << "," << before.top << ") to (" << screenRect(window).left << ","
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs,
+                          [&] {
+                              const RECT now = screenRect(window);
+                              return now.left == before.left + 60 && now.top == before.top + 40;
+                          }))
+        << "window moved from (" << before.left << "," << before.top << ") to (" << screenRect(window).left << ","
         << screenRect(window).top << "), expected a move by (60,40)";
     const RECT after = screenRect(window);
     ASSERT_TRUE(closeWithButton(window));
@@ -85,8 +87,8 @@ TEST_F(WindowBehaviour, MiddleClickIconizesWhenSetSo) {
     ASSERT_TRUE(click(MainWindowView(window).bodyPoint(), MouseButton::Middle));
     EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return !IsWindowVisible(window); }))
         << "the window is still shown after a middle click";
-    EXPECT_TRUE(waitForTrayIconCount(iconsBefore + 1, kReactionTimeoutMs))
-        << "no notification icon appeared\n" << describeScreen();
+    EXPECT_TRUE(waitForTrayIconCount(iconsBefore + 1, kReactionTimeoutMs)) << "no notification icon appeared\n"
+                                                                           << describeScreen();
     EXPECT_TRUE(program_.running());
 }
 

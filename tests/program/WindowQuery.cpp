@@ -55,8 +55,7 @@ std::wstring textOf(HWND window) {
     // program cannot hang the test.
     wchar_t text[512] = L"";
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                             &copied))
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied))
         return L"";
     return text;
 }
@@ -100,7 +99,8 @@ std::vector<HWND> visibleChildren(HWND parent, const wchar_t* className) {
     // A child counts only when every ancestor up to `parent` is shown as well.
     for (HWND child : search.found) {
         bool allShown = true;
-        for (HWND up = GetParent(child); up && up != parent; up = GetParent(up)) allShown = allShown && IsWindowVisible(up);
+        for (HWND up = GetParent(child); up && up != parent; up = GetParent(up))
+            allShown = allShown && IsWindowVisible(up);
         if (allShown) shown.push_back(child);
     }
     return shown;
