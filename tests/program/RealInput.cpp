@@ -1,5 +1,7 @@
 #include "RealInput.h"
 
+#include <cstdlib>
+
 #include "ProgramDriver.h"
 
 namespace testing_program {
@@ -116,11 +118,41 @@ void releaseButton(MouseButton button) {
     Sleep(kGesturePauseMs);
 }
 
-bool click(POINT at, MouseButton button) {
+namespace {
+
+struct LastPress {
+    bool known = false;
+    MouseButton button = MouseButton::Left;
+    POINT at = {};
+    DWORD time = 0;
+};
+LastPress gLastPress;  // the test's own thread only
+
+// Two presses count as a double click when the second comes within the
+// double-click time and rectangle of the first.
+void waitOutDoubleClick(POINT at, MouseButton button) {
+    if (!gLastPress.known || gLastPress.button != button) return;
+    if (abs(at.x - gLastPress.at.x) > GetSystemMetrics(SM_CXDOUBLECLK) ||
+        abs(at.y - gLastPress.at.y) > GetSystemMetrics(SM_CYDOUBLECLK))
+        return;
+    const DWORD limit = GetDoubleClickTime() + 50;
+    const DWORD since = GetTickCount() - gLastPress.time;
+    if (since < limit) Sleep(limit - since);
+}
+
+}  // namespace
+
+bool clickAtOnce(POINT at, MouseButton button) {
     if (!movePointer(at)) return false;
     pressButton(button);
+    gLastPress = {true, button, at, GetTickCount()};
     releaseButton(button);
     return true;
+}
+
+bool click(POINT at, MouseButton button) {
+    waitOutDoubleClick(at, button);
+    return clickAtOnce(at, button);
 }
 
 bool drag(POINT from, POINT to) {

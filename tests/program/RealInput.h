@@ -15,8 +15,13 @@ enum class MouseButton { Left, Right, Middle };
 bool movePointer(POINT at);
 void pressButton(MouseButton button);
 void releaseButton(MouseButton button);
-// Moves to `at`, then presses and releases the button there.
+// Moves to `at`, then presses and releases the button there. A click of the
+// same button near the last one waits out the double-click time first, so the
+// program sees two separate clicks, as from a person at a normal pace.
 bool click(POINT at, MouseButton button = MouseButton::Left);
+// The same without that wait: a second click in quick succession (which the
+// system may report as a double click).
+bool clickAtOnce(POINT at, MouseButton button = MouseButton::Left);
 // Presses the left button at `from`, moves to `to` in small steps (as a hand
 // would, so the program sees a run of moves) and releases it there.
 bool drag(POINT from, POINT to);

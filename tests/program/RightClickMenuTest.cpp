@@ -78,6 +78,23 @@ TEST_F(RightClickMenu, OpensAgainWithOneRightClickAfterAChoice) {
     EXPECT_TRUE(closeWithButton(window));
 }
 
+// A person who closes the menu and at once right-clicks again expects the menu
+// again; the system reports that second press as a double click.
+TEST_F(RightClickMenu, OpensAgainOnAQuickSecondRightClick) {
+    HWND window = startShown();
+    ASSERT_NE(nullptr, window);
+    const POINT at = MainWindowView(window).samplePanelPoint();
+    ASSERT_TRUE(openRightClickMenu(window));
+    pressKey(VK_ESCAPE);
+    ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [] { return visiblePopupMenu() == nullptr; }));
+    clickAtOnce(at, MouseButton::Right);
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [] { return visiblePopupMenu() != nullptr; }))
+        << "a right click within the double-click time of the last one opened no menu";
+    pressKey(VK_ESCAPE);
+    ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [] { return visiblePopupMenu() == nullptr; }));
+    EXPECT_TRUE(closeWithButton(window));
+}
+
 TEST_F(RightClickMenu, CloseEndsTheProgram) {
     HWND window = startShown();
     ASSERT_NE(nullptr, window);
