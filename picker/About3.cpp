@@ -138,7 +138,6 @@ bool About3::show(HWND owner) {
 
 void About3::attachContent(HWND owner) {
     // Owned by the caller's window: it stays above it and goes with it when minimised.
-    owner_ = owner;
     window_->addListener(s::gui::EVENT_USER, this);
     if (owner) window_->sendUserEvent(OWNER_EVENT, owner, 0, 0);
     window_->addComponent(column_);
@@ -198,7 +197,6 @@ void About3::releaseWindow() {
     boxCount_ = labelCount_ = 0;
     if (window_) window_->release();
     window_ = nullptr;
-    owner_ = nullptr;
     column_ = supportFrame_ = supportPanel_ = nullptr;
     heading_ = productName_ = supportText_ = supportLink_ = nullptr;
     productIcon_ = nullptr;

@@ -159,7 +159,6 @@ private:
     app::win::AppWindow* appWindow_;                      // not owned
     PageOpener opener_;
     s::image::gui::dialogs::huesnap::DialogWindow* window_;  // owned (pooled)
-    HWND owner_;                                          // not owned: the window that owns ours
     s::gui::win::Box* column_;                            // the rest: owned through objects_
     s::gui::win::Label* heading_;
     s::gui::win::Image* productIcon_;

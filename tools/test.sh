@@ -21,10 +21,6 @@ PREFIX_DIR="$BUILD_DIR/wine-test-prefix"
 rm -rf "$PREFIX_DIR"
 use_wine_prefix "$PREFIX_DIR"
 start_wine
-# No window manager runs under Xvfb: unmanaged, Wine shows, moves and closes the
-# test windows itself at once, as Windows does, instead of waiting for one.
-"$BUILD_DIR/wine-run.sh" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 \
-  || fail "could not set the test prefix unmanaged"
 
 status=0
 ctest --test-dir "$BUILD_DIR" --output-on-failure --no-tests=error -j2 "$@" || status=$?
