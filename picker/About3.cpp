@@ -316,8 +316,8 @@ Box* About3::buildProductRow() {
     productIcon_ = s::gui::win::Image::acquire();
     if (keep(productIcon_)) {
         app::win::AppBase* app = appWindow_->application();
-        productIcon_->setPicture(s::image::gui::dialogs::huesnap::iconPicture(app ? app->smallIcon() : nullptr,
-                                                                              ICON_SIZE));
+        productIcon_->setPicture(
+            s::image::gui::dialogs::huesnap::iconPicture(app ? app->smallIcon() : nullptr, ICON_SIZE));
         productIcon_->setTransparent(true);
         fixedSize(productIcon_, ICON_SIZE, ICON_SIZE);
         row->add(productIcon_);

@@ -41,7 +41,7 @@ class Button;
 class FontSetting;
 class Image;
 class Label;
-}
+}  // namespace s::gui::win
 namespace s::image::gui::dialogs::huesnap {
 class DialogWindow;
 }
@@ -156,10 +156,10 @@ private:
     int32_t productBase() const;
     void releaseWindow();
 
-    app::win::AppWindow* appWindow_;                      // not owned
+    app::win::AppWindow* appWindow_;  // not owned
     PageOpener opener_;
     s::image::gui::dialogs::huesnap::DialogWindow* window_;  // owned (pooled)
-    s::gui::win::Box* column_;                            // the rest: owned through objects_
+    s::gui::win::Box* column_;                               // the rest: owned through objects_
     s::gui::win::Label* heading_;
     s::gui::win::Image* productIcon_;
     s::gui::win::Label* productName_;
@@ -177,11 +177,11 @@ private:
     static constexpr int MAX_OBJECTS = 48;
     thread::IPoolable* objects_[MAX_OBJECTS];  // owned
     int objectCount_;
-    s::gui::win::Box* boxes_[MAX_OBJECTS];     // not owned: the boxes that take the skin's body colour
+    s::gui::win::Box* boxes_[MAX_OBJECTS];  // not owned: the boxes that take the skin's body colour
     int boxCount_;
     s::gui::win::Label* labels_[MAX_OBJECTS];  // not owned: the labels that take the skin's text colour
     int labelCount_;
-    s::gui::win::Button* buttons_[2];          // not owned: the buttons the skin draws
+    s::gui::win::Button* buttons_[2];  // not owned: the buttons the skin draws
 };
 
 }  // namespace s::gui::dialogs

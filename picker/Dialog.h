@@ -237,9 +237,9 @@ private:
 
     // The version window, its binding ("AboutWindow") and the binding's skin set: made on
     // first use, kept for later commands, released before everything else.
-    s::gui::dialogs::About3* about_ = nullptr;              // owned (pooled)
-    app::win::AppWindow* aboutAppWindow_ = nullptr;         // owned (pooled)
-    s::gui::drawer::Skinner* aboutSkinner_ = nullptr;       // owned (pooled)
+    s::gui::dialogs::About3* about_ = nullptr;          // owned (pooled)
+    app::win::AppWindow* aboutAppWindow_ = nullptr;     // owned (pooled)
+    s::gui::drawer::Skinner* aboutSkinner_ = nullptr;   // owned (pooled)
 };
 
 }  // namespace s::image::gui::dialogs::huesnap
