@@ -74,6 +74,34 @@ start_wine() {
   wineserver -p >/dev/null 2>&1 || true
 }
 
+# Under Xvfb no window manager answers: in Wine's default (managed) mode every
+# show, hide and close waits for one in vain, and a drag by the caption or body
+# moves nothing. Unmanaged, Wine places windows itself as Windows does.
+set_wine_unmanaged() {
+  "$BUILD_DIR/wine-run.sh" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 \
+    || fail "could not switch Wine's X11 driver to unmanaged windows in $WINEPREFIX"
+}
+
+# Gives managed mode back, for a prefix that is also used on a real desktop.
+unset_wine_unmanaged() {
+  "$BUILD_DIR/wine-run.sh" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
+}
+
+# Web pages the programs open go to a script that appends each address to
+# opened-pages.log beside itself, instead of a browser. Whole-program tests read
+# that file (they find it through the WineBrowser value).
+install_page_recorder() {
+  local script="$WINEPREFIX/record-opened-page.sh"
+  cat >"$script" <<'SCRIPT'
+#!/bin/sh
+# Stands in for a web browser: records the address it was asked to open.
+printf '%s\n' "$1" >>"$(dirname "$0")/opened-pages.log"
+SCRIPT
+  chmod +x "$script"
+  "$BUILD_DIR/wine-run.sh" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /t REG_SZ /d "$script" /f \
+    >/dev/null 2>&1 || fail "could not point Wine's browser launcher at $script"
+}
+
 stop_wine() {
   [ -n "${WINEPREFIX:-}" ] || return 0
   wineserver -k >/dev/null 2>&1 || true

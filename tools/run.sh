@@ -16,8 +16,11 @@ fi
 
 SHOT=${1:-$BUILD_DIR/screenshot.png}
 PROGRAM_PID=""
+UNMANAGED=""
 cleanup() {
   [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null
+  # The prefix is also used on real desktops, where a window manager runs.
+  [ -n "$UNMANAGED" ] && unset_wine_unmanaged
   stop_wine
   stop_xvfb
 }
@@ -26,6 +29,8 @@ trap 'exit 130' INT TERM
 
 start_xvfb
 start_wine
+set_wine_unmanaged
+UNMANAGED=1
 "$BUILD_DIR/wine-run.sh" "$EXE" &
 PROGRAM_PID=$!
 "$BUILD_DIR/wine-run.sh" "$BUILD_DIR/bin/winctl.exe" wait "Tuvo HueSnap" 60000 \

@@ -125,14 +125,13 @@ TEST_F(WindowBehaviourTest, KeepOnTopSetsAndClearsTopmostAndIsStored) {
     window_->setKeepOnTop(false);
     EXPECT_FALSE(window_->isKeepOnTop());
     EXPECT_EQ(0, dwordAt(kViewKey, L"KeepOnTop"));
-    if (runningOnWine()) {
-        // Wine only: an owned window lying right above its owner is kept in the topmost
-        // band by Wine's owner-order fix-up, whatever the request (so under Wine the
-        // topmost moment of an activation also stays).
-        EXPECT_TRUE(isTopmost(hwnd()));
-    } else {
+    if (!runningOnWine()) {
         EXPECT_FALSE(isTopmost(hwnd()));
     }
+    // WINE: an owned window lying right above its owner may be kept in the topmost
+    // band by Wine's owner-order fix-up, whatever the request (so under Wine the
+    // topmost moment of an activation may also stay); whether it does depends on
+    // the z-order at the moment, so the flag is not checked there.
 }
 
 TEST_F(WindowBehaviourTest, SizingLimitsApplyAroundTheSizingListeners) {
@@ -180,8 +179,13 @@ TEST_F(WindowBehaviourTest, KeepInScreenAndMoveIntoScreenLeaveAMinimizedWindowPa
     ShowWindow(hwnd(), SW_MINIMIZE);
     ASSERT_TRUE(IsIconic(hwnd()));
     const RECT parked = windowRect();
-    EXPECT_EQ(-32000, parked.left);
-    EXPECT_EQ(-32000, parked.top);
+    if (!runningOnWine()) {
+        EXPECT_EQ(-32000, parked.left);
+        EXPECT_EQ(-32000, parked.top);
+    }
+    // WINE: with unmanaged windows (tools/test.sh) Wine arranges a minimized window
+    // as an icon at the bottom of the screen instead of parking it far off; what
+    // matters below is that the window stays wherever the system put it.
 
     window_->setKeepInScreen(true);  // turned on while minimized
     EXPECT_TRUE(IsIconic(hwnd()));

@@ -1,6 +1,10 @@
 #include "ProgramDriver.h"
 
+#include "WindowQuery.h"
+
 namespace testing_program {
+
+const wchar_t kProductName[] = L"Tuvo HueSnap";
 
 namespace {
 
@@ -22,15 +26,35 @@ BOOL CALLBACK matchWindow(HWND hwnd, LPARAM param) {
     return FALSE;
 }
 
+bool titleStartsWithProduct(HWND window) {
+    const std::wstring title = textOf(window);
+    return title.compare(0, std::wstring(kProductName).size(), kProductName) == 0;
+}
+
+BOOL CALLBACK findEdit(HWND child, LPARAM found) {
+    if (classOf(child) != L"Edit") return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+bool holdsHexFields(HWND window) {
+    bool found = false;
+    EnumChildWindows(window, findEdit, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 }  // namespace
 
 ProgramDriver::~ProgramDriver() {
-    if (running()) {
-        TerminateProcess(info_.hProcess, 99);
-        WaitForSingleObject(info_.hProcess, 10000);
-    }
+    kill();
     if (info_.hThread) CloseHandle(info_.hThread);
     if (info_.hProcess) CloseHandle(info_.hProcess);
+}
+
+void ProgramDriver::kill() {
+    if (!running()) return;
+    TerminateProcess(info_.hProcess, 99);
+    WaitForSingleObject(info_.hProcess, 10000);
 }
 
 std::wstring ProgramDriver::folderOfThisProgram() {
@@ -40,8 +64,13 @@ std::wstring ProgramDriver::folderOfThisProgram() {
     return folder.substr(0, folder.find_last_of(L"\\/") + 1);
 }
 
+std::wstring ProgramDriver::executablePath() {
+    return folderOfThisProgram() + L"HueSnap.exe";
+}
+
 bool ProgramDriver::start(const std::wstring& arguments) {
-    const std::wstring exe = folderOfThisProgram() + L"HueSnap.exe";
+    if (info_.hProcess) return false;  // one process per driver
+    const std::wstring exe = executablePath();
     std::wstring commandLine = L"\"" + exe + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup = {};
@@ -57,6 +86,31 @@ HWND ProgramDriver::waitForWindow(const wchar_t* title, DWORD timeoutMs) {
         return search.found != nullptr;
     });
     return search.found;
+}
+
+HWND ProgramDriver::mainWindow() const {
+    if (!info_.hProcess) return nullptr;
+    for (HWND window : topLevelWindowsOf(info_.dwProcessId))
+        if (titleStartsWithProduct(window) && holdsHexFields(window)) return window;
+    return nullptr;
+}
+
+HWND ProgramDriver::waitForMainWindow(DWORD timeoutMs) {
+    HWND found = nullptr;
+    waitUntil(timeoutMs, [&] {
+        found = mainWindow();
+        return found && IsWindowVisible(found);
+    });
+    return found && IsWindowVisible(found) ? found : nullptr;
+}
+
+HWND ProgramDriver::waitForHiddenMainWindow(DWORD timeoutMs) {
+    HWND found = nullptr;
+    waitUntil(timeoutMs, [&] {
+        found = mainWindow();
+        return found && !IsWindowVisible(found);
+    });
+    return found && !IsWindowVisible(found) ? found : nullptr;
 }
 
 bool ProgramDriver::waitForExit(DWORD timeoutMs) {

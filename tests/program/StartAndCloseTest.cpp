@@ -4,41 +4,35 @@
 
 #include <gtest/gtest.h>
 
+#include "MainWindowView.h"
 #include "ProgramDriver.h"
+#include "ProgramSettings.h"
+#include "RealInput.h"
+#include "WindowQuery.h"
 
+using testing_program::MainWindowView;
 using testing_program::ProgramDriver;
 using testing_program::waitUntil;
 
-namespace {
-
-const wchar_t kTitle[] = L"Tuvo HueSnap";
-
-// Reads a pixel of the real screen, where the program's window is shown.
-COLORREF screenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
-}  // namespace
-
 TEST(StartAndClose, ShowsItsWindowAndPaintsIt) {
+    ASSERT_TRUE(testing_program::settings::clearAll());
     ProgramDriver program;
     ASSERT_TRUE(program.start());
-    HWND window = program.waitForWindow(kTitle, 60000);
-    ASSERT_NE(nullptr, window) << "no visible window titled Tuvo HueSnap";
+    HWND window = program.waitForMainWindow(60000);
+    ASSERT_NE(nullptr, window) << "no visible main window titled Tuvo HueSnap";
+    MainWindowView view(window);
+    EXPECT_EQ(0u, view.title().find(testing_program::kProductName));
 
-    SetForegroundWindow(window);
-    RECT client;
-    GetClientRect(window, &client);
-    POINT corner = {4, 4};  // inside the client area, away from the centred title text
-    ClientToScreen(window, &corner);
-    const COLORREF background = GetSysColor(COLOR_WINDOW);
-    EXPECT_TRUE(waitUntil(10000, [&] { return screenPixel(corner.x, corner.y) == background; }))
-        << "got " << std::hex << screenPixel(corner.x, corner.y) << ", expected " << background;
+    // The sample panel shows the first start's background colour (207, 229, 102).
+    const POINT panel = view.samplePanelPoint();
+    const COLORREF background = RGB(207, 229, 102);
+    EXPECT_TRUE(testing_program::waitForPixel(panel, background, 10000))
+        << "got " << testing::PrintToString(testing_program::rgbText(testing_program::screenPixel(panel)))
+        << ", expected CFE566";
 
-    PostMessageW(window, WM_CLOSE, 0, 0);
+    HWND close = view.closeButton();
+    ASSERT_NE(nullptr, close);
+    ASSERT_TRUE(testing_program::click(testing_program::centreOf(close)));
     ASSERT_TRUE(program.waitForExit(30000));
     EXPECT_EQ(0u, program.exitCode());
 }

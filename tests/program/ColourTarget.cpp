@@ -1,0 +1,91 @@
+#include "ColourTarget.h"
+
+#include "WindowQuery.h"
+
+namespace testing_program {
+
+namespace {
+
+const wchar_t kClassName[] = L"HueSnapTestColourTarget";
+
+bool registerClassOnce() {
+    WNDCLASSW existing;
+    if (GetClassInfoW(GetModuleHandleW(nullptr), kClassName, &existing)) return true;
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcW;  // replaced per window below
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassW(&windowClass) != 0;
+}
+
+}  // namespace
+
+ColourTarget::ColourTarget(const RECT& area, COLORREF colour) : area_(area), colour_(colour) {
+    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, threadMain, this, 0, nullptr);
+    if (thread_ && ready_) WaitForSingleObject(ready_, 10000);
+}
+
+ColourTarget::~ColourTarget() {
+    if (window_) PostMessageW(window_, WM_CLOSE, 0, 0);
+    if (thread_) {
+        WaitForSingleObject(thread_, 10000);
+        CloseHandle(thread_);
+    }
+    if (ready_) CloseHandle(ready_);
+}
+
+bool ColourTarget::waitShown(DWORD timeoutMs) const {
+    return window_ && waitForPixel(centre(), colour_, timeoutMs);
+}
+
+DWORD WINAPI ColourTarget::threadMain(void* param) {
+    auto* self = static_cast<ColourTarget*>(param);
+    if (registerClassOnce()) {
+        const RECT& area = self->area_;
+        self->window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, area.left,
+                                        area.top, area.right - area.left, area.bottom - area.top, nullptr, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
+    }
+    HWND window = self->window_;
+    if (window) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(self->colour_));
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+        UpdateWindow(window);
+    }
+    SetEvent(self->ready_);
+    if (!window) return 1;
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    return 0;
+}
+
+LRESULT CALLBACK ColourTarget::windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            HBRUSH brush = CreateSolidBrush(COLORREF(GetWindowLongPtrW(window, GWLP_USERDATA)));
+            if (brush) {
+                FillRect(dc, &paint.rcPaint, brush);
+                DeleteObject(brush);
+            }
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_CLOSE:
+            DestroyWindow(window);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window, msg, wp, lp);
+    }
+}
+
+}  // namespace testing_program

@@ -1,0 +1,77 @@
+#include "MainWindowView.h"
+
+#include "WindowQuery.h"
+
+namespace testing_program {
+
+namespace {
+
+const wchar_t kBoxClass[] = L"NivoWindowClass";
+const int kSamplePanelHeight = 100;
+
+}  // namespace
+
+std::wstring MainWindowView::title() const {
+    return textOf(window_);
+}
+
+HWND MainWindowView::pinButton() const {
+    return findChild(window_, L"Button", L"#OnTop");
+}
+
+HWND MainWindowView::minimiseButton() const {
+    return findChild(window_, L"Button", L"#_");
+}
+
+HWND MainWindowView::closeButton() const {
+    return findChild(window_, L"Button", L"#X");
+}
+
+HWND MainWindowView::buttonWithText(const std::wstring& text) const {
+    return findChild(window_, L"Button", text);
+}
+
+HWND MainWindowView::shownHexField() const {
+    return topmostChild(window_, L"Edit");
+}
+
+std::wstring MainWindowView::shownHexText() const {
+    HWND field = shownHexField();
+    return field ? textOf(field) : L"";
+}
+
+HWND MainWindowView::samplePanel() const {
+    for (HWND box : visibleChildren(window_, kBoxClass)) {
+        const RECT rect = screenRect(box);
+        if (rect.bottom - rect.top == kSamplePanelHeight && GetParent(box) != window_) return box;
+    }
+    return nullptr;
+}
+
+POINT MainWindowView::samplePanelPoint() const {
+    HWND panel = samplePanel();
+    if (!panel) return {-1, -1};
+    const RECT rect = screenRect(panel);
+    // The bottom margin of the panel (10 pixels) holds no label.
+    return {(rect.left + rect.right) / 2, rect.bottom - 4};
+}
+
+POINT MainWindowView::bodyPoint() const {
+    HWND panel = samplePanel();
+    if (!panel) return {-1, -1};
+    const RECT rect = screenRect(panel);
+    // The panel is a box: the mouse on it belongs to the window (near the window's
+    // edges the skin keeps bands for resizing, so stay inside the panel).
+    return {rect.left + (rect.right - rect.left) / 4, rect.bottom - 4};
+}
+
+COLORREF MainWindowView::outermostPixel() const {
+    const RECT rect = screenRect(window_);
+    return screenPixel({(rect.left + rect.right) / 2, rect.top});
+}
+
+bool MainWindowView::isTopmost() const {
+    return hasExStyle(window_, WS_EX_TOPMOST);
+}
+
+}  // namespace testing_program

@@ -1,0 +1,39 @@
+#pragma once
+// Input the way a person gives it: the pointer and the keys go through
+// SendInput into the system's input queue, so the program under test sees the
+// same messages (hit tests, activation, capture, menus) as for a real mouse and
+// keyboard. Points are screen coordinates.
+#include <windows.h>
+
+#include <string>
+
+namespace testing_program {
+
+enum class MouseButton { Left, Right, Middle };
+
+// Moves the pointer to `at` and waits until the system reports it there.
+bool movePointer(POINT at);
+void pressButton(MouseButton button);
+void releaseButton(MouseButton button);
+// Moves to `at`, then presses and releases the button there.
+bool click(POINT at, MouseButton button = MouseButton::Left);
+// Presses the left button at `from`, moves to `to` in small steps (as a hand
+// would, so the program sees a run of moves) and releases it there.
+bool drag(POINT from, POINT to);
+
+void keyDown(WORD virtualKey);
+void keyUp(WORD virtualKey);
+void pressKey(WORD virtualKey, int times = 1);
+// Types every character as a Unicode key stroke (no keyboard layout involved).
+void typeText(const std::wstring& text);
+
+// Holds the left Alt key until released, even if a check fails on the way.
+class AltKeyHeld {
+public:
+    AltKeyHeld() { keyDown(VK_LMENU); }
+    ~AltKeyHeld() { keyUp(VK_LMENU); }
+    AltKeyHeld(const AltKeyHeld&) = delete;
+    AltKeyHeld& operator=(const AltKeyHeld&) = delete;
+};
+
+}  // namespace testing_program

@@ -1,0 +1,103 @@
+// The version window, opened from the right-click menu's About submenu: its
+// address link opens the address, "Close" closes it, and each command makes a
+// new window in place of the last.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "MainWindowView.h"
+#include "ProgramTest.h"
+#include "RealInput.h"
+#include "SystemOutputs.h"
+#include "TrayArea.h"
+#include "WindowQuery.h"
+
+namespace testing_program {
+namespace {
+
+const wchar_t kMakerAddress[] = L"https://tuvo.example/";  // entry 101000, shown after "URL:"
+const COLORREF kLinkColour = RGB(0, 170, 0);
+
+class VersionWindow : public ProgramTest {
+protected:
+    // The program's shown top-level windows other than the main window and menus.
+    std::vector<HWND> versionWindows(HWND mainWindow) {
+        std::vector<HWND> found;
+        for (HWND window : visibleWindowsOf(program_.processId()))
+            if (window != mainWindow && classOf(window) != L"#32768" && findChild(window, L"Button", L"Close"))
+                found.push_back(window);
+        return found;
+    }
+
+    HWND openVersionWindow(HWND mainWindow, HWND replacing = nullptr) {
+        if (!chooseFromRightClickMenu(mainWindow, ABOUT_MENU, VERSION_ITEM)) return nullptr;
+        HWND found = nullptr;
+        waitUntil(kReactionTimeoutMs, [&] {
+            const std::vector<HWND> windows = versionWindows(mainWindow);
+            found = windows.size() == 1 && windows[0] != replacing ? windows[0] : nullptr;
+            return found != nullptr;
+        });
+        if (!found) ADD_FAILURE() << "no new version window with a \"Close\" button\n" << describeScreen();
+        return found;
+    }
+
+    // The first pixel of the link colour, row by row from the top: the "URL:"
+    // link comes before the support panel's link.
+    static bool findLinkPixel(HWND window, POINT* at) {
+        const RECT rect = screenRect(window);
+        for (int y = rect.top; y < rect.bottom; ++y)
+            for (int x = rect.left; x < rect.right; ++x)
+                if (screenPixel({x, y}) == kLinkColour) {
+                    *at = {x, y};
+                    return true;
+                }
+        return false;
+    }
+};
+
+TEST_F(VersionWindow, OpensFromTheMenuAndItsCloseButtonClosesIt) {
+    HWND window = startShown();
+    ASSERT_NE(nullptr, window);
+    HWND version = openVersionWindow(window);
+    ASSERT_NE(nullptr, version);
+    EXPECT_EQ(window, GetWindow(version, GW_OWNER)) << "the version window is not owned by the main window";
+    ASSERT_TRUE(click(centreOf(findChild(version, L"Button", L"Close"))));
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return versionWindows(window).empty(); }))
+        << "the version window is still shown after \"Close\"";
+    EXPECT_TRUE(program_.running());
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(closeWithButton(window));
+}
+
+TEST_F(VersionWindow, EachCommandMakesANewWindowInPlaceOfTheLast) {
+    HWND window = startShown();
+    ASSERT_NE(nullptr, window);
+    HWND first = openVersionWindow(window);
+    ASSERT_NE(nullptr, first);
+    HWND second = openVersionWindow(window, first);
+    ASSERT_NE(nullptr, second);
+    EXPECT_FALSE(IsWindow(first) && IsWindowVisible(first)) << "the first version window is still shown";
+    EXPECT_EQ(1u, versionWindows(window).size());
+    EXPECT_TRUE(closeWithButton(window));
+}
+
+TEST_F(VersionWindow, TheUrlLinkOpensTheAddress) {
+    OpenedPages pages;
+    if (!pages.available()) GTEST_SKIP() << "web pages cannot be recorded here (run through tools/test.sh)";
+    pages.clear();
+    HWND window = startShown(L"-noFirstRunCheck");
+    ASSERT_NE(nullptr, window);
+    HWND version = openVersionWindow(window);
+    ASSERT_NE(nullptr, version);
+    POINT link = {};
+    ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return findLinkPixel(version, &link); }))
+        << "no text in the link colour (0, 170, 0) in the version window";
+    ASSERT_TRUE(click(link));
+    const std::vector<std::wstring> opened = pages.waitFor(1, kReactionTimeoutMs);
+    ASSERT_EQ(1u, opened.size());
+    EXPECT_EQ(kMakerAddress, opened[0]);
+    EXPECT_TRUE(closeWithButton(window));
+}
+
+}  // namespace
+}  // namespace testing_program
