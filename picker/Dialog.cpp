@@ -49,6 +49,10 @@ Dialog::PageOpener Dialog::setPageOpener(PageOpener opener) {
     return gPageOpener.exchange(opener ? opener : &app::win::AppBase::openWithShell);
 }
 
+bool Dialog::openAddress(const wchar_t* address) {
+    return gPageOpener.load()(address);
+}
+
 Dialog::Dialog() : window_(nullptr), samplerThread_(thread::win::Thread::acquire()), objectCount_(0), controlCount_(0),
       boxCount_(0), labelCount_(0) {
     reset();
@@ -77,6 +81,7 @@ void Dialog::reset() {
 }
 
 void Dialog::releaseAll() {
+    releaseVersionWindow();
     // The window's native children go first, while the window's thread still runs;
     // each component before the box that holds it.
     if (window_ && mainColumn_) window_->removeComponent(mainColumn_);
@@ -414,7 +419,9 @@ void Dialog::runCommand(int command) {
     case Action::OPEN_PAGE:
         openPage(decision.addressText);
         break;
-    case Action::SHOW_VERSION:  // the version window is not part of this build
+    case Action::SHOW_VERSION:
+        showVersionWindow();
+        break;
     case Action::NONE:
         break;
     }

@@ -35,6 +35,9 @@ namespace s::gui {
 class IComponent;
 class IControl;
 }
+namespace s::gui::dialogs {
+class About3;
+}
 namespace s::gui::drawer {
 class ISkin;
 class Skinner;
@@ -95,6 +98,8 @@ public:
     using PageOpener = bool (*)(const wchar_t* address);
     // Replaces how pages are opened (null: the shell's "open"); answers the previous opener.
     static PageOpener setPageOpener(PageOpener opener);
+    // Opens `address` with the current opener.
+    static bool openAddress(const wchar_t* address);
 
     Dialog();
     ~Dialog() override;
@@ -136,6 +141,8 @@ public:
     const s::gui::win::FontSetting* roleFont(bool bold) const { return bold ? boldRoleFont_ : regularRoleFont_; }
     // Runs a chosen menu command as the menus do.
     void runCommand(int command);
+    // The version window's object, made by the first "Version Information" command; else null.
+    s::gui::dialogs::About3* versionWindow() const { return about_; }
 
 private:
     // ---- Building (DialogLayout.cpp)
@@ -191,6 +198,10 @@ private:
     lang::Localizer* localizer() const;
     int32_t productBase() const;
     void releaseAll();
+    // ---- The version window (DialogVersion.cpp)
+    void showVersionWindow();
+    bool makeVersionWindow();
+    void releaseVersionWindow();
 
     app::win::AppWindow* appWindow_;                 // not owned
     DialogWindow* window_;                           // owned (pooled)
@@ -224,6 +235,12 @@ private:
     int boxCount_;
     s::gui::win::Label* labels_[MAX_PAINTED];        // not owned: a view of objects_
     int labelCount_;
+
+    // The version window, its binding ("AboutWindow") and the binding's skin set: made on
+    // first use, kept for later commands, released before everything else.
+    s::gui::dialogs::About3* about_ = nullptr;          // owned (pooled)
+    app::win::AppWindow* aboutAppWindow_ = nullptr;     // owned (pooled)
+    s::gui::drawer::Skinner* aboutSkinner_ = nullptr;   // owned (pooled)
 };
 
 }  // namespace s::image::gui::dialogs::huesnap

@@ -19,6 +19,7 @@
 #include "image/win/BufferedImageSet.h"
 #include "lang/Localizer.h"
 #include "picker/DialogWindow.h"
+#include "picker/IconPicture.h"
 #include "picker/PaintedBox.h"
 #include "gui/drawer/IWindow.h"
 #include "gui/drawer/skin/SkinColours.h"
@@ -65,30 +66,6 @@ void fixedSize(s::gui::IComponent* component, int width, int height) {
 void fillWidth(s::gui::IComponent* component, int minimumWidth, int height) {
     component->setMinimumSize(minimumWidth, height);
     component->setPreferredSize(FILL, height);
-}
-
-// The application icon drawn into a picture of size x size pixels (alpha kept); null without one.
-image::win::BufferedImageSet* iconPicture(HICON icon, int size) {
-    if (!icon) return nullptr;
-    image::win::BufferedImage* frame = image::win::BufferedImage::acquireSized(size, size);
-    if (!frame) return nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ before = memory && frame->bitmapHandle() ? SelectObject(memory, frame->bitmapHandle()) : nullptr;
-    if (before) {
-        DrawIconEx(memory, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
-        SelectObject(memory, before);
-    }
-    if (memory) DeleteDC(memory);
-    frame->setTransparent(true);
-    image::win::BufferedImageSet* picture = image::win::BufferedImageSet::acquire();
-    if (!picture) {
-        frame->release();
-        return nullptr;
-    }
-    picture->addFrame(frame, 0);
-    return picture;
 }
 
 }  // namespace
