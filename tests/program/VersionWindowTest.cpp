@@ -41,6 +41,37 @@ protected:
         return found;
     }
 
+    // A point of the window that drags it (the window answers HTCAPTION there),
+    // found by asking the window's hit test along its middle column.
+    static bool findDragPoint(HWND window, POINT* at) {
+        const RECT rect = screenRect(window);
+        const int x = (rect.left + rect.right) / 2;
+        for (int y = rect.top + 2; y < rect.bottom - 2; y += 3) {
+            DWORD_PTR hit = 0;
+            if (SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000, &hit) &&
+                hit == HTCAPTION) {
+                *at = {x, y};
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The version window opens over the main window; a person drags it aside to
+    // reach the main window again.
+    static bool dragAsideOf(HWND version, HWND mainWindow) {
+        POINT from = {};
+        if (!findDragPoint(version, &from)) return false;
+        const RECT rect = screenRect(version);
+        const int dx = 20 - rect.left;
+        if (!drag(from, {from.x + dx, from.y})) return false;
+        return waitUntil(kReactionTimeoutMs, [&] {
+            RECT now = screenRect(version), overlap;
+            const RECT main = screenRect(mainWindow);
+            return !IntersectRect(&overlap, &now, &main);
+        });
+    }
+
     // The first pixel of the link colour, row by row from the top: the "URL:"
     // link comes before the support panel's link.
     static bool findLinkPixel(HWND window, POINT* at) {
@@ -74,6 +105,7 @@ TEST_F(VersionWindow, EachCommandMakesANewWindowInPlaceOfTheLast) {
     ASSERT_NE(nullptr, window);
     HWND first = openVersionWindow(window);
     ASSERT_NE(nullptr, first);
+    ASSERT_TRUE(dragAsideOf(first, window)) << "the version window could not be dragged off the main window";
     HWND second = openVersionWindow(window, first);
     ASSERT_NE(nullptr, second);
     EXPECT_FALSE(IsWindow(first) && IsWindowVisible(first)) << "the first version window is still shown";
@@ -85,7 +117,7 @@ TEST_F(VersionWindow, TheUrlLinkOpensTheAddress) {
     OpenedPages pages;
     if (!pages.available()) GTEST_SKIP() << "web pages cannot be recorded here (run through tools/test.sh)";
     pages.clear();
-    HWND window = startShown(L"-noFirstRunCheck");
+    HWND window = startShown();
     ASSERT_NE(nullptr, window);
     HWND version = openVersionWindow(window);
     ASSERT_NE(nullptr, version);
@@ -96,6 +128,8 @@ TEST_F(VersionWindow, TheUrlLinkOpensTheAddress) {
     const std::vector<std::wstring> opened = pages.waitFor(1, kReactionTimeoutMs);
     ASSERT_EQ(1u, opened.size());
     EXPECT_EQ(kMakerAddress, opened[0]);
+    ASSERT_TRUE(click(centreOf(findChild(version, L"Button", L"Close"))));
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return versionWindows(window).empty(); }));
     EXPECT_TRUE(closeWithButton(window));
 }
 
