@@ -80,9 +80,13 @@ void moveTo(POINT at) {
     SendInput(1, &input, sizeof(INPUT));
 }
 
-// The screen's pixels in `rect`, row by row, as COLORREFs (one copy: reading pixel by pixel is slow).
-std::vector<COLORREF> screenPixels(const RECT& rect) {
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+// What the control paints when asked to draw into a memory bitmap of its client size
+// (`message`: WM_PRINTCLIENT, or WM_ERASEBKGND for a box), as COLORREFs row by row.
+// Pixels are read from memory, not from the screen, so no other window's painting matters.
+std::vector<COLORREF> printedPixels(HWND hwnd, UINT message) {
+    RECT client = {};
+    GetClientRect(hwnd, &client);
+    const int width = client.right, height = client.bottom;
     std::vector<COLORREF> pixels;
     if (width <= 0 || height <= 0) return pixels;
     BITMAPINFO info = {};
@@ -91,33 +95,31 @@ std::vector<COLORREF> screenPixels(const RECT& rect) {
     info.bmiHeader.biHeight = -height;  // top row first
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+    HDC memory = CreateCompatibleDC(nullptr);
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ before = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SendMessageW(hwnd, message, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
     const unsigned char* bgra = static_cast<const unsigned char*>(bits);
     for (int i = 0; i < width * height; ++i) pixels.push_back(RGB(bgra[4 * i + 2], bgra[4 * i + 1], bgra[4 * i]));
     SelectObject(memory, before);
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return pixels;
 }
 
-// True when some pixel of the window's rectangle on the screen has exactly that colour.
-bool screenShows(HWND hwnd, COLORREF colour) {
-    for (COLORREF pixel : screenPixels(screenRect(hwnd)))
+bool printsColour(HWND hwnd, COLORREF colour) {
+    for (COLORREF pixel : printedPixels(hwnd, WM_PRINTCLIENT))
         if (pixel == colour) return true;
     return false;
 }
 
-COLORREF screenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return colour;
+bool erasesWith(HWND box, COLORREF colour) {
+    const std::vector<COLORREF> pixels = printedPixels(box, WM_ERASEBKGND);
+    for (COLORREF pixel : pixels)
+        if (pixel != colour) return false;
+    return !pixels.empty();
 }
 
 class About3Test : public DialogTest {
@@ -215,18 +217,19 @@ TEST_F(About3Test, EveryElementIsShownWithItsEnglishTextFontAndColour) {
     EXPECT_TRUE(about.supportLink()->isLink());
     EXPECT_FALSE(about.caption(About3::URL_ROW)->isLink());
     EXPECT_EQ(RGB(0, 170, 0), url->getFontSetting()->getForeground());
-    ASSERT_TRUE(waitUntil([&] { return screenShows(url->getHandle(), RGB(0, 170, 0)); }));
+    EXPECT_TRUE(printsColour(url->getHandle(), RGB(0, 170, 0)));
+    EXPECT_TRUE(printsColour(about.supportLink()->getHandle(), RGB(0, 170, 0)));
+    EXPECT_TRUE(erasesWith(about.supportFrame()->getHandle(), RGB(154, 206, 2)));
+    EXPECT_TRUE(erasesWith(about.supportPanel()->getHandle(), RGB(238, 250, 199)));
+    // The frame shows as a one-pixel line on every side of the panel.
     const RECT frame = screenRect(about.supportFrame()->getHandle());
-    // The frame on every side of the panel, the fill inside (painting may still be under way).
-    const POINT framePoints[] = {{frame.left, (frame.top + frame.bottom) / 2},
-                                 {(frame.left + frame.right) / 2, frame.bottom - 1},
-                                 {frame.right - 1, frame.top}};
-    for (const POINT& at : framePoints)
-        EXPECT_TRUE(waitUntil([&] { return screenPixel(at.x, at.y) == RGB(154, 206, 2); })) << at.x << "," << at.y;
-    EXPECT_TRUE(waitUntil([&] { return screenPixel(frame.left + 2, frame.top + 2) == RGB(238, 250, 199); }));
+    const RECT panel = screenRect(about.supportPanel()->getHandle());
+    EXPECT_EQ(frame.left + 1, panel.left);
+    EXPECT_EQ(frame.top + 1, panel.top);
+    EXPECT_EQ(frame.right - 1, panel.right);
+    EXPECT_EQ(frame.bottom - 1, panel.bottom);
     EXPECT_TRUE(IsWindowVisible(about.supportLink()->getHandle()));
     EXPECT_TRUE(IsWindowVisible(about.closeButton()->getHandle()));
-    EXPECT_TRUE(waitUntil([&] { return screenShows(about.supportLink()->getHandle(), RGB(0, 170, 0)); }));
 }
 
 TEST_F(About3Test, ElementsFollowTheCurrentLanguage) {
@@ -243,11 +246,11 @@ TEST_F(About3Test, HoverOverTheLinkShowsItsHoverColour) {
     start();
     About3& about = showVersion();
     s::gui::win::Label* url = about.value(About3::URL_ROW);
-    ASSERT_TRUE(waitUntil([&] { return screenShows(url->getHandle(), RGB(0, 170, 0)); }));
+    ASSERT_TRUE(printsColour(url->getHandle(), RGB(0, 170, 0)));
     moveTo(centreOf(url->getHandle()));
     EXPECT_TRUE(waitUntil([&] { return url->getHoverState() == 1; }));
-    EXPECT_TRUE(waitUntil([&] { return screenShows(url->getHandle(), RGB(170, 170, 0)); }));
-    EXPECT_FALSE(screenShows(url->getHandle(), RGB(0, 170, 0)));
+    EXPECT_TRUE(printsColour(url->getHandle(), RGB(170, 170, 0)));
+    EXPECT_FALSE(printsColour(url->getHandle(), RGB(0, 170, 0)));
 }
 
 // ---- The title and another copy's hand-over
