@@ -25,6 +25,14 @@ void DialogWindow::reset() {
     ManagedWindow::reset();
 }
 
+LRESULT DialogWindow::windowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // Alt is the sampling key: releasing it over this window must not put the
+    // window in keyboard menu mode (it has no menu bar to open), which would take
+    // the user's next click or key.
+    if (msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_KEYMENU && lp == 0) return 0;
+    return ManagedWindow::windowProc(msg, wp, lp);
+}
+
 int DialogWindow::frameInset() const {
     return getWindowDrawer() ? SKIN_FRAME : 0;
 }

@@ -38,6 +38,7 @@ public:
 
 protected:
     void onSizeChanged() override { fitContent(); }
+    LRESULT windowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     std::atomic<s::gui::IBox*> content_;  // not owned

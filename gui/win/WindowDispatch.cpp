@@ -205,17 +205,20 @@ bool Window::dispatchListenerEvent(UINT msg, WPARAM wp, LPARAM lp, LRESULT* resu
         *result = onActivate(wp, lp);
         return true;
     case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
     case WM_NCRBUTTONUP:
         // A body that drags answers HTCAPTION; should the hit test have run before the
         // right button counted as down, the press still opens the window's own menu
-        // rather than the system's.
+        // rather than the system's. The system makes a quick second press on a caption
+        // a double click: for the user it is just another right click.
         if (wp != HTCAPTION) return false;
-        raise(msg == WM_NCRBUTTONDOWN ? EVENT_RBUTTON_DOWN : EVENT_RBUTTON_UP);
-        if (msg == WM_NCRBUTTONDOWN) showPopupMenu();
+        raise(msg == WM_NCRBUTTONUP ? EVENT_RBUTTON_UP : EVENT_RBUTTON_DOWN);
+        if (msg != WM_NCRBUTTONUP) showPopupMenu();
         *result = 0;
         return true;
     case WM_MBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONDBLCLK:
         raise(EVENT_MBUTTON_DOWN);
         onMiddleClick();
         *result = 0;

@@ -78,6 +78,12 @@ TEST_F(Sampling, AltTapWhileTheWindowIsActiveLeavesTheNextClickToIt) {
     ASSERT_NE(nullptr, window);
     ASSERT_EQ(window, GetForegroundWindow());
     pressKey(VK_LMENU);
+    // Alt is the sampling key: letting it go must not leave the window in menu mode.
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    Sleep(200);  // the release reaches the window's thread; the state is read from outside
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info));
+    EXPECT_EQ(0u, info.flags & GUI_INMENUMODE) << "an Alt tap put the window in menu mode";
     EXPECT_TRUE(closeWithButton(window)) << "the click on the close button after an Alt tap was lost";
 }
 
