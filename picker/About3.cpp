@@ -228,8 +228,6 @@ FontSetting* About3::newFont(int sizeCode) {
 Box* About3::newBox(bool row) {
     PaintedBox* box = PaintedBox::acquire();
     if (!keep(box)) return nullptr;
-    // A press anywhere on the body drags the window, as on the main window.
-    box->setClickThrough(true);
     boxes_[boxCount_++] = box;
     if (row) {
         box->setLayoutRow();

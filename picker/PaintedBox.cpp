@@ -6,18 +6,12 @@ namespace s::image::gui::dialogs::huesnap {
 
 S_POOLED_CLASS_IMPL(PaintedBox, thread::EasyPooler::NO_CAPACITY)
 
-void PaintedBox::reset() {
-    clickThrough_ = false;
-    Box::reset();
-}
-
 void PaintedBox::setBackground(COLORREF colour) {
     Box::setBackground(colour);
     if (getHandle()) InvalidateRect(getHandle(), nullptr, TRUE);
 }
 
 LRESULT PaintedBox::windowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCHITTEST && clickThrough_) return HTTRANSPARENT;
     if (msg != WM_ERASEBKGND) return Box::windowProc(msg, wp, lp);
     RECT client = {};
     GetClientRect(getHandle(), &client);

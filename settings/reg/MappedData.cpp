@@ -29,6 +29,18 @@ bool sameText(const StrBuffer* known, const wchar_t* text) {
     return true;
 }
 
+// Holds the store's lock for one operation.
+class Lock {
+public:
+    explicit Lock(CRITICAL_SECTION& lock) : lock_(lock) { EnterCriticalSection(&lock_); }
+    ~Lock() { LeaveCriticalSection(&lock_); }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+
+private:
+    CRITICAL_SECTION& lock_;
+};
+
 }  // namespace
 
 MappedData::MappedData()
@@ -38,6 +50,7 @@ MappedData::MappedData()
       current_(win::RegDir::acquire()),
       sectionKnown_(false),
       autoFlush_(false) {
+    InitializeCriticalSection(&lock_);
     reset();
 }
 
@@ -46,9 +59,11 @@ MappedData::~MappedData() {
     delete section_;
     delete root_;
     delete current_;
+    DeleteCriticalSection(&lock_);
 }
 
 void MappedData::reset() {
+    const Lock hold(lock_);
     if (work_) work_->clear();
     if (section_) section_->clear();
     if (root_) {
@@ -64,6 +79,7 @@ void MappedData::reset() {
 }
 
 bool MappedData::open(const wchar_t* rootPath) {
+    const Lock hold(lock_);
     sectionKnown_ = false;
     if (current_) current_->close();
     return root_ && current_ && work_ && section_ && root_->setPath(rootPath);
@@ -92,14 +108,17 @@ bool MappedData::select(const wchar_t* section, bool forWriting) {
 }
 
 bool MappedData::selectForWriting(const wchar_t* section) {
+    const Lock hold(lock_);
     return select(section, true);
 }
 
 bool MappedData::selectForReading(const wchar_t* section) {
+    const Lock hold(lock_);
     return select(section, false);
 }
 
 bool MappedData::deleteSection(const wchar_t* section) {
+    const Lock hold(lock_);
     win::RegDir* doomed = win::RegDir::acquire();
     if (!doomed) return false;
     doomed->setRoot(HKEY_CURRENT_USER, L"HKEY_CURRENT_USER");
@@ -113,6 +132,7 @@ bool MappedData::deleteSection(const wchar_t* section) {
 }
 
 bool MappedData::hasValue(const wchar_t* section, const wchar_t* name) {
+    const Lock hold(lock_);
     return selectForReading(section) && current_->hasValue(name);
 }
 
@@ -127,42 +147,51 @@ bool MappedData::readQword(const wchar_t* section, const wchar_t* name, uint64_t
 }
 
 uint8_t MappedData::getU08(const wchar_t* section, const wchar_t* name, uint8_t defaultValue) {
+    const Lock hold(lock_);
     return uint8_t(getU32(section, name, defaultValue));
 }
 
 uint16_t MappedData::getU16(const wchar_t* section, const wchar_t* name, uint16_t defaultValue) {
+    const Lock hold(lock_);
     return uint16_t(getU32(section, name, defaultValue));
 }
 
 uint32_t MappedData::getU32(const wchar_t* section, const wchar_t* name, uint32_t defaultValue) {
+    const Lock hold(lock_);
     uint32_t value = 0;
     return readDword(section, name, value) ? value : defaultValue;
 }
 
 uint64_t MappedData::getU64(const wchar_t* section, const wchar_t* name, uint64_t defaultValue) {
+    const Lock hold(lock_);
     uint64_t value = 0;
     return readQword(section, name, value, false) ? value : defaultValue;
 }
 
 int8_t MappedData::getS08(const wchar_t* section, const wchar_t* name, int8_t defaultValue) {
+    const Lock hold(lock_);
     return int8_t(getS32(section, name, defaultValue));
 }
 
 int16_t MappedData::getS16(const wchar_t* section, const wchar_t* name, int16_t defaultValue) {
+    const Lock hold(lock_);
     return int16_t(getS32(section, name, defaultValue));
 }
 
 int32_t MappedData::getS32(const wchar_t* section, const wchar_t* name, int32_t defaultValue) {
+    const Lock hold(lock_);
     uint32_t value = 0;
     return readDword(section, name, value) ? int32_t(value) : defaultValue;
 }
 
 int64_t MappedData::getS64(const wchar_t* section, const wchar_t* name, int64_t defaultValue) {
+    const Lock hold(lock_);
     uint64_t value = 0;
     return readQword(section, name, value, true) ? int64_t(value) : defaultValue;
 }
 
 float MappedData::getFloat(const wchar_t* section, const wchar_t* name, float defaultValue) {
+    const Lock hold(lock_);
     uint32_t bits = 0;
     if (!readDword(section, name, bits)) return defaultValue;
     float value;
@@ -171,6 +200,7 @@ float MappedData::getFloat(const wchar_t* section, const wchar_t* name, float de
 }
 
 double MappedData::getDouble(const wchar_t* section, const wchar_t* name, double defaultValue) {
+    const Lock hold(lock_);
     uint64_t bits = 0;
     if (!selectForReading(section) || !current_->getQword(name, bits, false)) return defaultValue;
     uint32_t type = 0;
@@ -181,12 +211,14 @@ double MappedData::getDouble(const wchar_t* section, const wchar_t* name, double
 }
 
 bool MappedData::getBool(const wchar_t* section, const wchar_t* name, bool defaultValue) {
+    const Lock hold(lock_);
     uint32_t value = 0;
     return readDword(section, name, value) ? value != 0 : defaultValue;
 }
 
 StrBuffer* MappedData::getText(const wchar_t* section, const wchar_t* name, const wchar_t* defaultValue,
                                bool* wasExpandable, bool expand, StrBuffer* target) {
+    const Lock hold(lock_);
     if (wasExpandable) *wasExpandable = false;
     StrBuffer* text = target ? target : StrBuffer::acquire();
     if (!text) return nullptr;
@@ -197,6 +229,7 @@ StrBuffer* MappedData::getText(const wchar_t* section, const wchar_t* name, cons
 }
 
 ArrayU08* MappedData::getBytes(const wchar_t* section, const wchar_t* name, ArrayU08* bytes) {
+    const Lock hold(lock_);
     if (!selectForReading(section)) return nullptr;
     ArrayU08* target = bytes ? bytes : ArrayU08::acquire();
     if (!target) return nullptr;
@@ -213,6 +246,7 @@ ArrayU08* MappedData::getBytes(const wchar_t* section, const wchar_t* name, Arra
 }
 
 bool MappedData::removeValue(const wchar_t* section, const wchar_t* name) {
+    const Lock hold(lock_);
     // A missing section has nothing to remove and must not be created for it.
     if (!selectForReading(section)) return false;
     const bool removed = selectForWriting(section) && current_->removeValue(name);
@@ -222,6 +256,7 @@ bool MappedData::removeValue(const wchar_t* section, const wchar_t* name) {
 
 bool MappedData::enumerate(const wchar_t* section, str::strarray::StrArray* valueNames,
                            str::strarray::StrArray* sectionNames) {
+    const Lock hold(lock_);
     return selectForReading(section) && current_->enumerate(valueNames, sectionNames);
 }
 
@@ -239,63 +274,77 @@ bool MappedData::write(const wchar_t* section, Write writeValue) {
 }
 
 bool MappedData::setU08(const wchar_t* section, const wchar_t* name, uint8_t value) {
+    const Lock hold(lock_);
     return setU32(section, name, value);
 }
 
 bool MappedData::setU16(const wchar_t* section, const wchar_t* name, uint16_t value) {
+    const Lock hold(lock_);
     return setU32(section, name, value);
 }
 
 bool MappedData::setU32(const wchar_t* section, const wchar_t* name, uint32_t value) {
+    const Lock hold(lock_);
     return write(section, [&](win::RegDir* key) { return key->setDword(name, value); });
 }
 
 bool MappedData::setU64(const wchar_t* section, const wchar_t* name, uint64_t value) {
+    const Lock hold(lock_);
     return write(section, [&](win::RegDir* key) { return key->setQword(name, value); });
 }
 
 bool MappedData::setS08(const wchar_t* section, const wchar_t* name, int8_t value) {
+    const Lock hold(lock_);
     return setS32(section, name, value);
 }
 
 bool MappedData::setS16(const wchar_t* section, const wchar_t* name, int16_t value) {
+    const Lock hold(lock_);
     return setS32(section, name, value);
 }
 
 bool MappedData::setS32(const wchar_t* section, const wchar_t* name, int32_t value) {
+    const Lock hold(lock_);
     return setU32(section, name, uint32_t(value));
 }
 
 bool MappedData::setS64(const wchar_t* section, const wchar_t* name, int64_t value) {
+    const Lock hold(lock_);
     return setU64(section, name, uint64_t(value));
 }
 
 bool MappedData::setFloat(const wchar_t* section, const wchar_t* name, float value) {
+    const Lock hold(lock_);
     uint32_t bits;
     memcpy(&bits, &value, sizeof bits);
     return setU32(section, name, bits);
 }
 
 bool MappedData::setDouble(const wchar_t* section, const wchar_t* name, double value) {
+    const Lock hold(lock_);
     uint64_t bits;
     memcpy(&bits, &value, sizeof bits);
     return setU64(section, name, bits);
 }
 
 bool MappedData::setBool(const wchar_t* section, const wchar_t* name, bool value) {
+    const Lock hold(lock_);
     return setU32(section, name, value ? 1u : 0u);
 }
 
 bool MappedData::setText(const wchar_t* section, const wchar_t* name, const wchar_t* value, bool expandable) {
+    const Lock hold(lock_);
     return write(section, [&](win::RegDir* key) { return key->setText(name, value, expandable); });
 }
 
 bool MappedData::touch(const wchar_t* section, const wchar_t* name) {
+    const Lock hold(lock_);
     if (autoFlush_) flush();
     return true;
 }
 
 bool MappedData::setBytes(const wchar_t* section, const wchar_t* name, const uint8_t* bytes, uint32_t count) {
+    const Lock hold(lock_);
     return write(section, [&](win::RegDir* key) { return key->setBinary(name, bytes, count); });
 }
 

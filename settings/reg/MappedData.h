@@ -12,6 +12,12 @@
 // reuses it, and a key that could not be opened is tried again next time.
 // Registry errors (access denied, a key that cannot be created) make the
 // operation do nothing.
+//
+// Windows of the program write their settings from their own threads (the main
+// window its colours, the version window its place): each operation holds the
+// store's lock, so one thread's section never receives another thread's value.
+#include <windows.h>
+
 #include <cstdint>
 
 #include "foundation/thread/IPoolable.h"
@@ -106,6 +112,7 @@ private:
     win::RegDir* current_;                // owned: the current section's key
     bool sectionKnown_;                   // current_ stands for section_
     bool autoFlush_;
+    CRITICAL_SECTION lock_;               // held by every operation (re-entrant)
 };
 
 }  // namespace s::reg

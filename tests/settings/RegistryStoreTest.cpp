@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "SettingsTestSupport.h"
 #include "foundation/col/_array/ArrayU08.h"
@@ -212,6 +213,36 @@ TEST_F(RegistryStore, ReadOnlyKeyIsReopenedForWriting) {
 TEST_F(RegistryStore, DeletingAMissingSectionCreatesNothing) {
     EXPECT_FALSE(store->deleteSection(L"Missing\\Deeper"));
     EXPECT_FALSE(key.exists());
+}
+
+}  // namespace
+
+namespace {
+
+// Two windows' threads writing at once (the main window its colours, the version
+// window its place): every value lands in the section it was written to.
+TEST_F(RegistryStore, ThreadsWritingToOtherSectionsNeverMixThem) {
+    constexpr int kWrites = 300;
+    auto writer = [this](const wchar_t* section, int base) {
+        for (int i = 0; i < kWrites; ++i) {
+            wchar_t name[16];
+            wsprintfW(name, L"v%d", i);
+            store->setS32(section, name, base + i);
+            store->getS32(section, L"v0", -1);  // reads move the open key too
+        }
+    };
+    std::thread main([&] { writer(L"MainWindow\\View", 0); });
+    std::thread about([&] { writer(L"AboutWindow\\View", 100000); });
+    main.join();
+    about.join();
+    int misplaced = 0;
+    for (int i = 0; i < kWrites; ++i) {
+        wchar_t name[16];
+        wsprintfW(name, L"v%d", i);
+        if (store->getS32(L"MainWindow\\View", name, -1) != i) ++misplaced;
+        if (store->getS32(L"AboutWindow\\View", name, -1) != 100000 + i) ++misplaced;
+    }
+    EXPECT_EQ(0, misplaced);
 }
 
 }  // namespace
