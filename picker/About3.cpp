@@ -63,7 +63,7 @@ void addTo(Box* box, s::gui::IComponent* component) {
 
 }  // namespace
 
-About3::About3() : window_(nullptr), objectCount_(0), boxCount_(0), labelCount_(0) {
+About3::About3() : window_(nullptr), boxCount_(0), labelCount_(0) {
     reset();
 }
 
@@ -193,7 +193,7 @@ void About3::releaseWindow() {
     }
     if (window_ && column_) window_->removeComponent(column_);
     if (window_) window_->setContent(nullptr);
-    while (objectCount_ > 0) objects_[--objectCount_]->release();
+    objects_.releaseAll();
     boxCount_ = labelCount_ = 0;
     if (window_) window_->release();
     window_ = nullptr;
@@ -209,13 +209,7 @@ void About3::releaseWindow() {
 // ---- Building
 
 bool About3::keep(thread::IPoolable* object) {
-    if (!object) return false;
-    if (objectCount_ >= MAX_OBJECTS) {
-        object->release();
-        return false;
-    }
-    objects_[objectCount_++] = object;
-    return true;
+    return objects_.keep(object);
 }
 
 FontSetting* About3::newFont(int sizeCode) {

@@ -28,6 +28,7 @@
 #include "foundation/thread/IPoolable.h"
 #include "foundation/thread/Pooled.h"
 #include "gui/events/IEventListener.h"
+#include "picker/OwnedObjects.h"
 
 namespace s::app::win {
 class AppWindow;
@@ -175,8 +176,7 @@ private:
 
     // Everything made for the window, released in reverse order, and views of it.
     static constexpr int MAX_OBJECTS = 48;
-    thread::IPoolable* objects_[MAX_OBJECTS];  // owned
-    int objectCount_;
+    image::gui::dialogs::huesnap::OwnedObjects<MAX_OBJECTS> objects_;
     s::gui::win::Box* boxes_[MAX_OBJECTS];  // not owned: the boxes that take the skin's body colour
     int boxCount_;
     s::gui::win::Label* labels_[MAX_OBJECTS];  // not owned: the labels that take the skin's text colour

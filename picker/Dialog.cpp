@@ -53,7 +53,7 @@ bool Dialog::openAddress(const wchar_t* address) {
     return gPageOpener.load()(address);
 }
 
-Dialog::Dialog() : window_(nullptr), samplerThread_(thread::win::Thread::acquire()), objectCount_(0), controlCount_(0),
+Dialog::Dialog() : window_(nullptr), samplerThread_(thread::win::Thread::acquire()), controlCount_(0),
       boxCount_(0), labelCount_(0) {
     reset();
 }
@@ -86,7 +86,7 @@ void Dialog::releaseAll() {
     // each component before the box that holds it.
     if (window_ && mainColumn_) window_->removeComponent(mainColumn_);
     if (window_) window_->setContent(nullptr);
-    while (objectCount_ > 0) objects_[--objectCount_]->release();
+    objects_.releaseAll();
     controlCount_ = boxCount_ = labelCount_ = 0;
     if (window_) window_->release();  // the menus go with it
     window_ = nullptr;

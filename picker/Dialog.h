@@ -26,6 +26,7 @@
 #include "image/color/ColorMath.h"
 #include "picker/ColorRole.h"
 #include "picker/DialogCommands.h"
+#include "picker/OwnedObjects.h"
 #include "picker/ScreenSampler.h"
 
 namespace s::app::win {
@@ -225,8 +226,7 @@ private:
     // Everything made for the window, released in reverse order (children before
     // their boxes), and the controls whose texts come from the language pack.
     static constexpr int MAX_OBJECTS = 160;
-    thread::IPoolable* objects_[MAX_OBJECTS];        // owned
-    int objectCount_;
+    OwnedObjects<MAX_OBJECTS> objects_;
     s::gui::IControl* controls_[MAX_OBJECTS];        // not owned: a view of objects_
     int controlCount_;
     // The boxes and labels, which take the skin's body and text colours.

@@ -71,13 +71,7 @@ void fillWidth(s::gui::IComponent* component, int minimumWidth, int height) {
 }  // namespace
 
 bool Dialog::keep(thread::IPoolable* object) {
-    if (!object) return false;
-    if (objectCount_ >= MAX_OBJECTS) {
-        object->release();
-        return false;
-    }
-    objects_[objectCount_++] = object;
-    return true;
+    return objects_.keep(object);
 }
 
 void Dialog::keepControl(s::gui::IControl* control) {

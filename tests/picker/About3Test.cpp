@@ -32,11 +32,7 @@ using Dialog = s::image::gui::dialogs::huesnap::Dialog;
 
 constexpr int SHOW_VERSION = 10000;
 
-std::vector<std::wstring> openedPages;
-bool recordPage(const wchar_t* address) {
-    openedPages.push_back(address);
-    return true;
-}
+using picker_testing::openedPages;
 
 std::wstring windowText(HWND hwnd) {
     wchar_t text[256] = {};
@@ -122,18 +118,8 @@ bool erasesWith(HWND box, COLORREF colour) {
     return !pixels.empty();
 }
 
-class About3Test : public DialogTest {
+class About3Test : public picker_testing::PageRecordingTest {
 protected:
-    void SetUp() override {
-        DialogTest::SetUp();
-        openedPages.clear();
-        previous_ = Dialog::setPageOpener(&recordPage);
-    }
-    void TearDown() override {
-        Dialog::setPageOpener(previous_);
-        DialogTest::TearDown();
-    }
-
     // The command as the menus run it: on the main window's thread.
     About3& showVersion() {
         onWindowThread([&] { dialog_->runCommand(SHOW_VERSION); });
@@ -168,8 +154,6 @@ protected:
         EXPECT_STREQ(text(400120), about.closeButton()->getText());
         EXPECT_STREQ(text(400100), windowText(about.window()->getHandle()).c_str());
     }
-
-    Dialog::PageOpener previous_ = nullptr;
 };
 
 // ---- What the window shows

@@ -23,11 +23,7 @@ using s::image::gui::dialogs::huesnap::DialogMenus;
 using Action = DialogCommands::Action;
 using Dialog = s::image::gui::dialogs::huesnap::Dialog;
 
-std::vector<std::wstring> openedPages;
-bool recordPage(const wchar_t* address) {
-    openedPages.push_back(address);
-    return true;
-}
+using picker_testing::openedPages;
 
 TEST(DialogCommandsTest, LanguageNumbersEndWithTheTranslationEntry) {
     const auto translate = DialogCommands::decide(3, 3, 16, 500000);
@@ -63,21 +59,11 @@ TEST(DialogMenusTest, TrayMenuHoldsItsCommandsOnly) {
     menu->release();
 }
 
-class DialogMenuTest : public DialogTest {
+class DialogMenuTest : public picker_testing::PageRecordingTest {
 protected:
-    void SetUp() override {
-        DialogTest::SetUp();
-        openedPages.clear();
-        previous_ = Dialog::setPageOpener(&recordPage);
-    }
-    void TearDown() override {
-        Dialog::setPageOpener(previous_);
-        DialogTest::TearDown();
-    }
     void command(int number) {
         onWindowThread([&] { dialog_->runCommand(number); });
     }
-    Dialog::PageOpener previous_ = nullptr;
 };
 
 TEST_F(DialogMenuTest, TranslateFollowsTheLanguagesAndOpensTheTranslationPage) {

@@ -7,7 +7,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
@@ -111,6 +113,28 @@ protected:
     s::app::win::AppWindow* appWindow_ = nullptr;
     Dialog* dialog_ = nullptr;
     Runner runner_;
+};
+
+// The pages the program would have opened, recorded instead of started.
+inline std::vector<std::wstring> openedPages;
+inline bool recordPage(const wchar_t* address) {
+    openedPages.push_back(address);
+    return true;
+}
+
+// The window with its web pages recorded.
+class PageRecordingTest : public DialogTest {
+protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        openedPages.clear();
+        previous_ = Dialog::setPageOpener(&recordPage);
+    }
+    void TearDown() override {
+        Dialog::setPageOpener(previous_);
+        DialogTest::TearDown();
+    }
+    Dialog::PageOpener previous_ = nullptr;
 };
 
 }  // namespace picker_testing
