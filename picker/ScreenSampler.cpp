@@ -27,6 +27,27 @@ COLORREF systemPixelUnderPointer() {
 
 ScreenSampler::Probe ScreenSampler::systemProbe() { return Probe{systemAltDown, systemPixelUnderPointer}; }
 
+ScreenSampler::ScreenSampler(Probe probe) : probe_(probe), stopEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+ScreenSampler::~ScreenSampler() {
+    if (stopEvent_) CloseHandle(stopEvent_);
+}
+
+void ScreenSampler::requestStop() {
+    stop_.store(1);
+    if (stopEvent_) SetEvent(stopEvent_);
+}
+
+void ScreenSampler::clearStop() {
+    stop_.store(0);
+    if (stopEvent_) ResetEvent(stopEvent_);
+}
+
+void ScreenSampler::pause() {
+    // Without the event (no kernel objects left) the plain sleep still paces the loop.
+    if (!stopEvent_ || WaitForSingleObject(stopEvent_, PERIOD_MS) == WAIT_FAILED) Sleep(PERIOD_MS);
+}
+
 void ScreenSampler::sampleOnce(s::gui::IWindow* window) {
     COLORREF colour = probe_.pixelUnderPointer();
     // Returns after the window applied it: `colour` may live on this stack.
@@ -39,7 +60,7 @@ void ScreenSampler::run(s::gui::IWindow* window) {
     if (!stopAtOnce && window) {
         do {
             if (probe_.altDown()) sampleOnce(window);
-            Sleep(PERIOD_MS);
+            pause();
         } while (!isStopRequested());
     }
     running_.store(0);

@@ -9,9 +9,10 @@
 // stays valid and the window's thread needs no lock. The window's thread must
 // therefore never wait for the sampler while it handles an event.
 //
-// The stop flag is read after each pause, so a stop request is honoured within
-// one period (plus one sample). The two flags are shared between the sampler
-// thread and the window's thread, hence atomic.
+// The pause between samples is a wait on an event that a stop request sets, so
+// the loop ends at once instead of at the end of the period: closing the
+// program never waits out a sampling period. The two flags are shared between
+// the sampler thread and the window's thread, hence atomic.
 #include <windows.h>
 
 #include <atomic>
@@ -36,22 +37,26 @@ public:
     };
     static Probe systemProbe();
 
-    explicit ScreenSampler(Probe probe = systemProbe()) : probe_(probe) {}
+    explicit ScreenSampler(Probe probe = systemProbe());
+    ~ScreenSampler();
     ScreenSampler(const ScreenSampler&) = delete;
     ScreenSampler& operator=(const ScreenSampler&) = delete;
 
     // The loop: samples into `window` (not owned) until a stop is requested.
     void run(s::gui::IWindow* window);
-    void requestStop() { stop_.store(1); }
+    void requestStop();
     // After the loop ended, so the sampler can run again for a reused window.
-    void clearStop() { stop_.store(0); }
+    void clearStop();
     bool isStopRequested() const { return stop_.load() != 0; }
     bool isRunning() const { return running_.load() != 0; }
 
 private:
     void sampleOnce(s::gui::IWindow* window);
+    // Waits one period or until a stop is requested.
+    void pause();
 
     Probe probe_;
+    HANDLE stopEvent_;  // owned: manual-reset, set while a stop is requested
     std::atomic<uint8_t> running_{0};
     std::atomic<uint8_t> stop_{0};
 };

@@ -106,6 +106,24 @@ TEST_F(ScreenSamplerLoop, StopEndsTheLoopWithinAboutOnePeriod) {
     EXPECT_FALSE(sampler_.isRunning());
 }
 
+// Closing the program stops the sampler: the stop must cut the pause short, not
+// wait it out. Five stops, each right after a sample, would take at least five
+// whole periods if the pause ran to its end.
+TEST_F(ScreenSamplerLoop, StopCutsThePauseShort) {
+    altHeld = true;
+    DWORD stopping = 0;
+    for (int i = 0; i < 5; ++i) {
+        thread_->runOnce(&task_);
+        ASSERT_TRUE(recorder_.waitForSample());
+        const DWORD start = GetTickCount();
+        sampler_.requestStop();
+        thread_->waitEnded();
+        stopping += GetTickCount() - start;
+        sampler_.clearStop();
+    }
+    EXPECT_LT(stopping, 5 * ScreenSampler::PERIOD_MS);
+}
+
 TEST_F(ScreenSamplerLoop, StopRequestedBeforeTheStartTakesNoSample) {
     altHeld = true;
     sampler_.requestStop();

@@ -36,6 +36,13 @@ ColourTarget::~ColourTarget() {
     if (ready_) CloseHandle(ready_);
 }
 
+void ColourTarget::setColour(COLORREF colour) {
+    colour_ = colour;
+    if (!window_) return;
+    SetWindowLongPtrW(window_, GWLP_USERDATA, LONG_PTR(colour));
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
 bool ColourTarget::waitShown(DWORD timeoutMs) const {
     return window_ && waitForPixel(centre(), colour_, timeoutMs);
 }

@@ -16,6 +16,8 @@ public:
     ColourTarget(const ColourTarget&) = delete;
     ColourTarget& operator=(const ColourTarget&) = delete;
 
+    // Paints the window in another colour from now on (any thread).
+    void setColour(COLORREF colour);
     // True once the window shows its colour on the screen.
     bool waitShown(DWORD timeoutMs) const;
     POINT centre() const { return {(area_.left + area_.right) / 2, (area_.top + area_.bottom) / 2}; }

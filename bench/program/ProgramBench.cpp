@@ -1,0 +1,321 @@
+// program_bench.exe: HueSnap.exe measured as its users meet it, against a bare
+// Win32 window program (bare_window.exe) in the same run: start, memory, idle
+// cost, Alt-to-colour latency, one whole sample, close, and handles over many
+// samples. Exits 1 when a budget is missed, 2 when a figure could not be taken.
+//
+//   program_bench.exe [--starts N] [--presses N] [--samples N] [--idle SECONDS] [--quick]
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "ChildProcess.h"
+#include "Figures.h"
+#include "SampleCost.h"
+#include "program/ColourTarget.h"
+#include "program/MainWindowView.h"
+#include "program/RealInput.h"
+#include "program/WindowQuery.h"
+
+namespace program_bench {
+
+namespace {
+
+using testing_program::ColourTarget;
+using testing_program::MainWindowView;
+
+struct Options {
+    int starts = 5;
+    int presses = 20;
+    int samples = 3000;
+    int idleSeconds = 30;
+    int wholeSamples = 200;
+};
+
+// Budgets, as ratios or differences against the bare program of the same run.
+constexpr double START_RATIO_BUDGET = 1.3;
+constexpr double WORKING_SET_EXTRA_MIB = 4.0;
+constexpr double SAMPLING_PERIOD_MS = 100.0;
+constexpr double ALT_LATENCY_MAX_MS = SAMPLING_PERIOD_MS + 10.0;
+constexpr double ALT_LATENCY_MEDIAN_MS = SAMPLING_PERIOD_MS / 2 + 10.0;
+constexpr double CLOSE_BUDGET_MS = SAMPLING_PERIOD_MS + 20.0;
+constexpr double STRIPPED_SIZE_BUDGET_MIB = 1.5;
+
+constexpr DWORD SHOW_TIMEOUT_MS = 15000;
+constexpr DWORD EXIT_TIMEOUT_MS = 10000;
+constexpr DWORD SETTLE_MS = 500;
+
+struct StartFigures {
+    Series startMs, processorMs, peakWorkingSetMiB, privateMiB, closeMs;
+};
+
+std::wstring folderOfThisProgram() {
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+bool parseOptions(int argc, wchar_t** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring name = argv[i];
+        if (name == L"--quick") {
+            options = Options{3, 10, 300, 5, 50};
+            continue;
+        }
+        int* target = name == L"--starts"    ? &options.starts
+                      : name == L"--presses" ? &options.presses
+                      : name == L"--samples" ? &options.samples
+                      : name == L"--idle"    ? &options.idleSeconds
+                                             : nullptr;
+        if (!target || i + 1 >= argc || (*target = _wtoi(argv[++i])) <= 0) {
+            fwprintf(stderr, L"usage: program_bench.exe [--starts N] [--presses N] [--samples N] [--idle S] [--quick]\n");
+            return false;
+        }
+    }
+    return true;
+}
+
+// One start: the window shown, memory once it settled, then WM_CLOSE to the end.
+bool measureOneStart(const std::wstring& program, StartFigures& figures) {
+    ChildProcess child;
+    if (!child.start(program, L"")) return false;
+    const double shown = child.waitForShownWindow(SHOW_TIMEOUT_MS);
+    if (shown < 0) return false;
+    const double processor = child.processorMs();
+    Sleep(SETTLE_MS);
+    const MemoryFigures memory = child.memory();
+    const double close = child.closeAndWait(EXIT_TIMEOUT_MS);
+    if (close < 0) return false;
+    figures.startMs.add(shown);
+    figures.processorMs.add(processor);
+    figures.peakWorkingSetMiB.add(memory.peakWorkingSetMiB);
+    figures.privateMiB.add(memory.privateMiB);
+    figures.closeMs.add(close);
+    return true;
+}
+
+// Interleaved, the order swapped each round, after one unmeasured start of each
+// (the first start reads the files from disk).
+bool measureStarts(const Options& options, const std::wstring& hueSnap, const std::wstring& bare, StartFigures& ours,
+                   StartFigures& theirs) {
+    StartFigures warmUp;
+    if (!measureOneStart(bare, warmUp) || !measureOneStart(hueSnap, warmUp)) return false;
+    for (int round = 0; round < options.starts; ++round) {
+        const bool bareFirst = round % 2 == 0;
+        if (!measureOneStart(bareFirst ? bare : hueSnap, bareFirst ? theirs : ours)) return false;
+        if (!measureOneStart(bareFirst ? hueSnap : bare, bareFirst ? ours : theirs)) return false;
+    }
+    return true;
+}
+
+void printStartTable(const StartFigures& ours, const StartFigures& theirs) {
+    const auto line = [](const wchar_t* what, const Series& a, const Series& b, const wchar_t* unit) {
+        wprintf(L"%-40ls %10.1f %10.1f  %-4ls ratio %.2f\n", what, a.median(), b.median(), unit,
+                b.median() > 0 ? a.median() / b.median() : 0.0);
+    };
+    wprintf(L"%-40ls %10ls %10ls\n", L"median of each run", L"HueSnap", L"bare");
+    line(L"start to visible main window", ours.startMs, theirs.startMs, L"ms");
+    line(L"processor time to it", ours.processorMs, theirs.processorMs, L"ms");
+    line(L"peak working set once shown", ours.peakWorkingSetMiB, theirs.peakWorkingSetMiB, L"MiB");
+    line(L"private bytes once shown", ours.privateMiB, theirs.privateMiB, L"MiB");
+    line(L"WM_CLOSE to process end", ours.closeMs, theirs.closeMs, L"ms");
+    wprintf(L"%-40ls %10.1f %10.1f  ms\n", L"  slowest close", ours.closeMs.maximum(), theirs.closeMs.maximum());
+}
+
+// Processor time the program used over `seconds` while nobody touched it.
+double idleProcessorMs(ChildProcess& child, int seconds) {
+    Sleep(1000);  // whatever start-up left to do
+    const double before = child.processorMs();
+    Sleep(DWORD(seconds) * 1000);
+    return child.processorMs() - before;
+}
+
+// A square of the screen away from the main window and from Wine's stand-alone
+// notification area (top left corner).
+RECT freeArea(HWND mainWindow, int width) {
+    const RECT window = testing_program::screenRect(mainWindow);
+    RECT area = {200, 100, 200 + width, 200};
+    RECT overlap;
+    if (IntersectRect(&overlap, &area, &window)) {
+        const int right = GetSystemMetrics(SM_CXSCREEN) - 10;
+        const int bottom = GetSystemMetrics(SM_CYSCREEN) - 10;
+        area = {right - width, bottom - 100, right, bottom};
+    }
+    return area;
+}
+
+COLORREF nextColour(unsigned& seed) {
+    seed = seed * 1103515245u + 12345u;
+    return COLORREF((seed >> 8) & 0xFFFFFF);
+}
+
+// The pointer rests on a new colour, the target window is active (the person
+// works in another program); Alt goes down at a random moment of the sampling
+// period, and the time until the hex field shows the colour is taken.
+double oneAltPress(const MainWindowView& view, HWND mainWindow, COLORREF colour) {
+    ColourTarget target(freeArea(mainWindow, 100), colour);
+    if (!target.waitShown(5000) || !testing_program::click(target.centre())) return -1;
+    Sleep(DWORD(GetTickCount() % 100));  // a random phase against the program's sampler
+    const std::wstring expected = testing_program::rgbText(colour);
+    testing_program::keyDown(VK_LMENU);
+    const double pressed = nowMs();
+    double shown = -1;
+    while (nowMs() - pressed < 2000) {
+        if (_wcsicmp(view.shownHexText().c_str(), expected.c_str()) == 0) {
+            shown = nowMs() - pressed;
+            break;
+        }
+        Sleep(1);
+    }
+    testing_program::keyUp(VK_LMENU);
+    Sleep(2 * DWORD(SAMPLING_PERIOD_MS));  // the sampler sees Alt up before the next colour
+    return shown;
+}
+
+bool measureAltLatency(ChildProcess& child, int presses, Series& latency) {
+    const MainWindowView view(child.shownWindow());
+    if (!view.shownHexField()) return false;
+    unsigned seed = 20261209u;
+    for (int i = 0; i < presses; ++i) {
+        const double ms = oneAltPress(view, child.shownWindow(), nextColour(seed));
+        if (ms < 0) return false;
+        latency.add(ms);
+    }
+    return true;
+}
+
+struct SampleRun {
+    HandleFigures before, after;
+    int coloursSeen;
+    double processorMs;
+    double heldMs;
+};
+
+// Alt held over a window that changes its colour every period, so nearly every
+// sample changes the colour: read, apply and store, `samples` times. The pointer
+// stays inside that one window: under Wine, entering another window makes the
+// system re-read the keyboard and forget a key pressed by SendInput.
+bool holdAltForSamples(ChildProcess& child, int samples, SampleRun& run) {
+    const MainWindowView view(child.shownWindow());
+    const COLORREF colours[2] = {RGB(0x20, 0x60, 0xA0), RGB(0xA0, 0x40, 0x20)};
+    ColourTarget target(freeArea(child.shownWindow(), 100), colours[0]);
+    if (!target.waitShown(5000) || !testing_program::click(target.centre())) return false;
+    testing_program::keyDown(VK_LMENU);  // a first round creates whatever lasts
+    Sleep(1000);
+    testing_program::keyUp(VK_LMENU);
+    Sleep(SETTLE_MS);
+    run.before = child.handles();
+    const double processorBefore = child.processorMs();
+    std::wstring lastHex = view.shownHexText();
+    run.coloursSeen = 0;
+    testing_program::keyDown(VK_LMENU);
+    const double start = nowMs();
+    for (int i = 1; nowMs() - start < samples * SAMPLING_PERIOD_MS; ++i) {
+        target.setColour(colours[i % 2]);
+        Sleep(DWORD(SAMPLING_PERIOD_MS));
+        const std::wstring hex = view.shownHexText();
+        if (hex != lastHex) ++run.coloursSeen;
+        lastHex = hex;
+    }
+    run.heldMs = nowMs() - start;
+    testing_program::keyUp(VK_LMENU);
+    Sleep(SETTLE_MS);
+    run.processorMs = child.processorMs() - processorBefore;
+    run.after = child.handles();
+    return true;
+}
+
+std::wstring describe(const HandleFigures& figures) {
+    wchar_t text[96];
+    swprintf(text, 96, L"GDI %lu, USER %lu, kernel %lu", figures.gdi, figures.user, figures.kernel);
+    return text;
+}
+
+double fileSizeMiB(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return double((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow) / (1024.0 * 1024.0);
+}
+
+struct RunningFigures {
+    double idleOursMs = -1, idleBareMs = -1;
+    Series altLatency;
+    SampleRun samples = {};
+};
+
+bool measureRunningProgram(const Options& options, const std::wstring& hueSnap, const std::wstring& bare,
+                           RunningFigures& figures) {
+    ChildProcess bareChild;
+    if (!bareChild.start(bare, L"") || bareChild.waitForShownWindow(SHOW_TIMEOUT_MS) < 0) return false;
+    figures.idleBareMs = idleProcessorMs(bareChild, options.idleSeconds);
+    bareChild.closeAndWait(EXIT_TIMEOUT_MS);
+    ChildProcess child;
+    if (!child.start(hueSnap, L"") || child.waitForShownWindow(SHOW_TIMEOUT_MS) < 0) return false;
+    figures.idleOursMs = idleProcessorMs(child, options.idleSeconds);
+    wprintf(L"%-40ls %10.1f %10.1f  ms over %d s\n", L"processor time while idle, Alt up", figures.idleOursMs,
+            figures.idleBareMs, options.idleSeconds);
+    if (!measureAltLatency(child, options.presses, figures.altLatency)) return false;
+    wprintf(L"%-40ls median %.1f ms, slowest %.1f ms (%zu presses)\n", L"Alt pressed to colour in the hex field",
+            figures.altLatency.median(), figures.altLatency.maximum(), figures.altLatency.size());
+    if (!holdAltForSamples(child, options.samples, figures.samples)) return false;
+    const SampleRun& run = figures.samples;
+    wprintf(L"%-40ls %.0f s held, %d colour changes, %.2f ms processor per change\n", L"samples with Alt held",
+            run.heldMs / 1000, run.coloursSeen, run.coloursSeen ? run.processorMs / run.coloursSeen : 0.0);
+    wprintf(L"%-40ls before: %ls; after: %ls\n", L"handles", describe(run.before).c_str(),
+            describe(run.after).c_str());
+    return child.closeAndWait(EXIT_TIMEOUT_MS) >= 0;
+}
+
+void checkBudgets(const StartFigures& ours, const StartFigures& theirs, const RunningFigures& running,
+                  const Series& wholeSample, double strippedMiB, Budgets& budgets) {
+    budgets.atMost(L"start time, HueSnap / bare", ours.startMs.median() / theirs.startMs.median(), START_RATIO_BUDGET,
+                   L"x");
+    budgets.atMost(L"peak working set above bare",
+                   ours.peakWorkingSetMiB.median() - theirs.peakWorkingSetMiB.median(), WORKING_SET_EXTRA_MIB, L"MiB");
+    budgets.atMost(L"Alt to colour shown, slowest", running.altLatency.maximum(), ALT_LATENCY_MAX_MS, L"ms");
+    budgets.atMost(L"Alt to colour shown, median", running.altLatency.median(), ALT_LATENCY_MEDIAN_MS, L"ms");
+    budgets.atMost(L"processor time while idle", running.idleOursMs, 0.0, L"ms");
+    budgets.holds(L"no handle growth over the samples", running.samples.before == running.samples.after,
+                  describe(running.samples.before) + L" -> " + describe(running.samples.after));
+    budgets.atMost(L"WM_CLOSE to process end, median", ours.closeMs.median(), CLOSE_BUDGET_MS, L"ms");
+    budgets.atMost(L"one whole sample, median", wholeSample.median(), SAMPLING_PERIOD_MS, L"ms");
+    budgets.atMost(L"stripped HueSnap.exe", strippedMiB, STRIPPED_SIZE_BUDGET_MIB, L"MiB");
+}
+
+int run(const Options& options) {
+    const std::wstring folder = folderOfThisProgram();
+    const std::wstring hueSnap = folder + L"HueSnap.exe", bare = folder + L"bare_window.exe";
+    StartFigures ours, theirs;
+    if (!measureStarts(options, hueSnap, bare, ours, theirs)) {
+        fwprintf(stderr, L"a start could not be measured (is HueSnap.exe beside this program?)\n");
+        return 2;
+    }
+    printStartTable(ours, theirs);
+    RunningFigures running;
+    if (!measureRunningProgram(options, hueSnap, bare, running)) {
+        fwprintf(stderr, L"the running program could not be measured\n");
+        return 2;
+    }
+    const Series wholeSample = measureWholeSamples(options.wholeSamples);
+    wprintf(L"%-40ls median %.3f ms, slowest %.3f ms (%zu samples)\n", L"one whole sample (read, apply, store)",
+            wholeSample.median(), wholeSample.maximum(), wholeSample.size());
+    const double strippedMiB = fileSizeMiB(folder + L"HueSnap-stripped.exe");
+    wprintf(L"%-40ls %.2f MiB\n", L"stripped HueSnap.exe", strippedMiB);
+    Budgets budgets;
+    wprintf(L"\nbudgets\n");
+    checkBudgets(ours, theirs, running, wholeSample, strippedMiB, budgets);
+    wprintf(L"%d budget(s) missed\n", budgets.missed());
+    return budgets.allMet() ? 0 : 1;
+}
+
+}  // namespace
+
+}  // namespace program_bench
+
+int wmain(int argc, wchar_t** argv) {
+    program_bench::Options options;
+    if (!program_bench::parseOptions(argc, argv, options)) return 2;
+    return program_bench::run(options);
+}
