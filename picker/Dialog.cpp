@@ -126,6 +126,9 @@ bool Dialog::setUp(bool startupFlag) {
     samplerThread_->runOnce(this);
     applyBehaviours();
     window_->show(true, !startupFlag);
+    // Creating windows costs time a person would see: the page that is not shown
+    // gets its windows after the window appeared, on the window's thread.
+    window_->sendUserEvent(HIDDEN_PAGE_EVENT, nullptr, 0, 0);
     if (startupFlag) window_->iconize();
     return true;
 }
@@ -229,6 +232,8 @@ bool Dialog::onWindowEvent(int kind) {
     const wchar_t* name = window_->getUserEventName();
     if (name == ScreenSampler::PROCESS_NEW_COLOR && window_->getUserEventData()) {
         onSample(*static_cast<const color::ColorValue*>(window_->getUserEventData()));
+    } else if (name == HIDDEN_PAGE_EVENT && pagePile_ && roles_[TEXT_ROLE].page) {
+        pagePile_->add(roles_[TEXT_ROLE].page);
     } else if (name == LAYOUT_EVENT && mainColumn_) {
         // The window takes the size its content needs, with the frame around it.
         window_->fitToContent();

@@ -78,6 +78,8 @@ public:
     static constexpr wchar_t KEEP_IN_SCREEN_VALUE[] = L"KeepInScreen";
     // Recognised by identity: lays the window's content out on the window's thread.
     static constexpr wchar_t LAYOUT_EVENT[] = L"HueSnapLayout";
+    // Recognised by identity: makes the windows of the page not shown at start.
+    static constexpr wchar_t HIDDEN_PAGE_EVENT[] = L"HueSnapHiddenPage";
 
     enum RoleIndex { TEXT_ROLE = 0, BACKGROUND_ROLE = 1, ROLE_COUNT = 2 };
     enum TitleButton { PIN_BUTTON = 0, MINIMIZE_BUTTON = 1, CLOSE_BUTTON = 2, TITLE_BUTTON_COUNT = 3 };

@@ -171,7 +171,9 @@ bool Dialog::buildControls() {
     if (!pagePile_) return false;
     pagePile_->setLayoutPile();
     pagePile_->setSizeOverrides(-1, -1, FILL, FILL);
-    pagePile_->add(buildPage(TEXT_ROLE));
+    // The text page is built now but joins the pile (and gets its windows) only
+    // once the window is shown: the page shown at start is the background one.
+    buildPage(TEXT_ROLE);
     pagePile_->add(buildPage(BACKGROUND_ROLE));
     mainColumn_->add(pagePile_);
     addSpacer(mainColumn_, 0, 1);

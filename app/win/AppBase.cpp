@@ -117,6 +117,7 @@ AppBase::AppBase()
       icons_(nullptr),
       banner1_(nullptr),
       banner2_(nullptr),
+      bannersLoaded_(false),
       storeFlushed_(false),
       store_(nullptr),
       defaultSkinName_(StrBuffer::acquire()),
@@ -144,6 +145,7 @@ void AppBase::reset() {
     releaseOwned(icons_);  // the icon set's reset destroys its icons
     releaseOwned(banner1_);
     releaseOwned(banner2_);
+    bannersLoaded_ = false;
     releaseOwned(skinner_);
     setStore(nullptr);
     instanceLock_.release();
@@ -170,9 +172,6 @@ bool AppBase::initialize(framework::WinApp* app, gui::drawer::Skinner* skinner) 
     }
     openExecutable(app ? app->instance() : nullptr);
     skinner_ = skinner;
-    const HMODULE module = resources_ ? resources_->module() : nullptr;
-    banner1_ = loadBanner(BANNER_1_ID, module);
-    banner2_ = loadBanner(BANNER_2_ID, module);
     if (defaultSkinName_) defaultSkinName_->set(DEFAULT_SKIN_NAME);
     setStore(makeRegistryStore());
     if (store_) {
@@ -234,12 +233,22 @@ process::commandline::ICommandLine* AppBase::commandLine() const {
     return commandLine_;
 }
 
+image::win::BufferedImage* const& AppBase::loadedBanner(image::win::BufferedImage* const& banner) const {
+    thread::ObjLocker::Guard guard(bannerLock_);
+    if (!bannersLoaded_ && resources_) {
+        bannersLoaded_ = true;
+        banner1_ = loadBanner(BANNER_1_ID, resources_->module());
+        banner2_ = loadBanner(BANNER_2_ID, resources_->module());
+    }
+    return banner;
+}
+
 image::IBufferedImage* AppBase::bannerImage1() const {
-    return banner1_;
+    return loadedBanner(banner1_);
 }
 
 image::IBufferedImage* AppBase::bannerImage2() const {
-    return banner2_;
+    return loadedBanner(banner2_);
 }
 
 bool AppBase::flushStore() {

@@ -3,8 +3,9 @@
 //
 // initialize runs once, right after the object is taken from its pool, on the
 // process's main thread: OLE, the command line, the executable's module,
-// resources, icons, language pack and banner pictures, then the registry store
-// with the identity values, the stored language and the stored skin. Releasing
+// resources, icons and language pack (the banner pictures are decoded when first
+// asked for), then the registry store with the identity values, the stored
+// language and the stored skin. Releasing
 // the object gives all of it back and flushes the store unless flushStore did.
 //
 // The program's texts come from the language pack: 300000 the product id (it
@@ -26,6 +27,7 @@
 
 #include "app/IAppBase.h"
 #include "app/win/InstanceLock.h"
+#include "foundation/thread/ObjLocker.h"
 #include "foundation/thread/IPoolable.h"
 #include "foundation/thread/Pooled.h"
 #include "settings/reg/MappedData.h"
@@ -169,8 +171,13 @@ private:
     lang::Localizer* languagePack_;                         // owned; null before initialize
     gui::drawer::Skinner* skinner_;                         // owned: given to initialize; may be null
     system::icon::win::IconSet* icons_;                     // owned; null before initialize
-    image::win::BufferedImage* banner1_;                    // owned; null when missing
-    image::win::BufferedImage* banner2_;                    // owned; null when missing
+    // Decoded on first request: nothing shown at start uses them, and decoding
+    // both costs start-up time and a megabyte of memory.
+    mutable image::win::BufferedImage* banner1_;            // owned; null when missing or not yet asked for
+    mutable image::win::BufferedImage* banner2_;            // owned; null when missing or not yet asked for
+    mutable bool bannersLoaded_;
+    mutable thread::ObjLocker bannerLock_;                  // the first request may come from any thread
+    image::win::BufferedImage* const& loadedBanner(image::win::BufferedImage* const& banner) const;
     bool storeFlushed_;                                     // flushStore ran since the store was taken
     map::IMappedData* store_;                               // owned (see releaseStore); null before initialize
     str::strbuffer::StrBuffer* defaultSkinName_;            // owned

@@ -386,6 +386,9 @@ void ManagedWindow::applyKeepOnTop(bool on) {
     keepOnTop_ = on;
     HWND hwnd = hasNativeWindow() ? getHandle() : nullptr;
     if (!hwnd) return;
+    // Already so: a z-order change costs a whole window-position round (notably at start).
+    const bool topmostNow = (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (topmostNow == on) return;
     SetWindowPos(hwnd, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  IsWindowVisible(hwnd) ? KEEP_ON_TOP_VISIBLE_FLAGS : KEEP_ON_TOP_FLAGS);
 }

@@ -9,7 +9,30 @@
 
 namespace s::gui::win {
 
+UIThread::UIThread()
+    : handedOver_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), readyEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+UIThread::~UIThread() {
+    if (handedOver_) CloseHandle(handedOver_);
+    if (readyEvent_) CloseHandle(readyEvent_);
+}
+
 UIThread* UIThread::newInstance() const { return new (std::nothrow) UIThread(); }
+
+void UIThread::setWindow(Window* window) {
+    window_.store(window);
+    if (window && handedOver_) SetEvent(handedOver_);
+}
+
+void UIThread::waitUntilReadyOrEnded() const {
+    HANDLE waits[2] = {readyEvent_, handle()};
+    if (readyEvent_ && handle()) {
+        WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+        return;
+    }
+    // Without the events (no kernel objects left) the flags are polled.
+    while (!isReady() && !hasEnded()) Sleep(10);
+}
 
 bool UIThread::hasEnded() const { return !handle() || WaitForSingleObject(handle(), 0) == WAIT_OBJECT_0; }
 
@@ -25,9 +48,11 @@ void UIThread::prepareThread() {
 bool UIThread::initInstance() {
     prepareThread();
     // The window is handed over right after the thread starts.
+    if (handedOver_) WaitForSingleObject(handedOver_, INFINITE);
     while (!window_.load()) Sleep(10);
     if (!window_.load()->createOnThread()) return false;
     ready_.store(true);
+    if (readyEvent_) SetEvent(readyEvent_);
     return true;
 }
 
@@ -38,6 +63,7 @@ bool UIThread::preTranslateMessage(MSG&) {
 
 int UIThread::exitInstance(int loopResult) {
     ready_.store(false);
+    if (readyEvent_) ResetEvent(readyEvent_);
     if (Window* window = window_.load()) window->destroyOnThread();
     if (oleInitialized_) OleUninitialize();
     oleInitialized_ = false;

@@ -95,7 +95,7 @@ void Window::startThread() {
     if (!thread_ || !thread_->start()) return;
     thread_->setWindow(this);
     // The thread either reports ready or ends when it could not create the windows.
-    while (!thread_->isReady() && !thread_->hasEnded()) Sleep(10);
+    thread_->waitUntilReadyOrEnded();
 }
 
 DWORD Window::getThreadId() const { return thread_ ? thread_->id() : 0; }

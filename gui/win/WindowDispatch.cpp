@@ -56,7 +56,11 @@ LRESULT Window::onClose(WPARAM wp, LPARAM lp) {
     // still on this thread's stack. The loop sees the close is finished only after
     // it has unwound; a timer guarantees the loop another turn even when a modal
     // loop swallowed every message in between.
-    if (owner_.isBound()) SetTimer(owner_.handle(), FINISH_TIMER_ID, FINISH_TIMER_MS, nullptr);
+    if (owner_.isBound()) {
+        SetTimer(owner_.handle(), FINISH_TIMER_ID, FINISH_TIMER_MS, nullptr);
+        // Usually the loop takes this at once, without waiting for the timer.
+        PostMessageW(owner_.handle(), WM_NULL, 0, 0);
+    }
     return result;
 }
 

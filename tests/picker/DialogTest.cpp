@@ -58,6 +58,31 @@ TEST_F(DialogTest, FirstStartShowsTheDefaultColoursWithTheBackgroundRoleSelected
     EXPECT_EQ(window.right - 4, copy.right);
 }
 
+// The page not shown at start gets its windows just after the window appears:
+// by the time the start returns they exist, and switching to it shows a page
+// laid out exactly where the other one was.
+TEST_F(DialogTest, TheTextPageIsMadeByTheTimeTheStartReturnsAndTakesTheSamePlace) {
+    Dialog& dialog = start();
+    const Dialog::RolePage& text = dialog.rolePage(Dialog::TEXT_ROLE);
+    const Dialog::RolePage& background = dialog.rolePage(Dialog::BACKGROUND_ROLE);
+    ASSERT_NE(nullptr, text.page->getHandle());
+    ASSERT_NE(nullptr, text.hexField->getHandle());
+    ASSERT_NE(nullptr, text.copy->getHandle());
+    EXPECT_EQ(GetParent(background.page->getHandle()), GetParent(text.page->getHandle()));
+    RECT backgroundHex = {}, backgroundCopy = {};
+    GetWindowRect(background.hexField->getHandle(), &backgroundHex);
+    GetWindowRect(background.copy->getHandle(), &backgroundCopy);
+    click(text.roleButton);
+    EXPECT_TRUE(IsWindowVisible(text.page->getHandle()));
+    EXPECT_FALSE(IsWindowVisible(background.page->getHandle()));
+    RECT textHex = {}, textCopy = {};
+    GetWindowRect(text.hexField->getHandle(), &textHex);
+    GetWindowRect(text.copy->getHandle(), &textCopy);
+    EXPECT_TRUE(EqualRect(&backgroundHex, &textHex));
+    EXPECT_TRUE(EqualRect(&backgroundCopy, &textCopy));
+    EXPECT_STREQ(L"F489A2", text.hexField->getText());
+}
+
 TEST_F(DialogTest, CopyPutsTheRolesHexTextOnTheClipboard) {
     Dialog& dialog = start();
     click(dialog.rolePage(Dialog::BACKGROUND_ROLE).copy);
