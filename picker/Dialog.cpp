@@ -231,6 +231,7 @@ bool Dialog::onWindowEvent(int kind) {
         onSample(*static_cast<const color::ColorValue*>(window_->getUserEventData()));
     } else if (name == LAYOUT_EVENT && mainColumn_) {
         // The window takes the size its content needs, with the frame around it.
+        fitButtonsToTexts();
         window_->fitToContent();
     }
     return true;
