@@ -134,6 +134,20 @@ TEST_F(TextFitTest, ATextLongerThanItsButtonIsReported) {
     EXPECT_GT(misfits[0].textWidth, misfits[0].roomWidth);
 }
 
+// The check itself: a label pushed partly out of the box that holds it is cut
+// off however wide the label is.
+TEST_F(TextFitTest, AControlReachingPastItsBoxIsReportedCutOff) {
+    Dialog& dialog = start();
+    HWND label = dialog.sampleLabel()->getHandle();
+    RECT box = {};
+    GetClientRect(GetParent(label), &box);
+    SetWindowPos(label, nullptr, box.right - 5, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const std::vector<TextFit::Misfit> misfits = TextFit::check(dialog.window());
+    ASSERT_EQ(1u, misfits.size());
+    EXPECT_TRUE(misfits[0].cutOff);
+    EXPECT_EQ(std::wstring(dialog.sampleLabel()->getText()), misfits[0].text);
+}
+
 // A text button whose text outgrows the width the layout planned (a longer
 // translation, or a system font wider than the one here) widens the window
 // rather than losing its ends.
