@@ -22,6 +22,7 @@
 #include "gui/win/Label.h"
 #include "lang/LangPack.h"
 #include "lang/Localizer.h"
+#include "picker/ButtonText.h"
 #include "picker/DialogWindow.h"
 #include "picker/IconPicture.h"
 #include "picker/PaintedBox.h"
@@ -174,7 +175,9 @@ void About3::onWindowEvent() {
     if (name == OWNER_EVENT) {
         SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(window_->getUserEventData()));
     } else if (name == LAYOUT_EVENT) {
-        window_->fitContent();
+        // The window keeps the size of its binding unless a text needs more room.
+        s::image::gui::dialogs::huesnap::fitButtonToText(closeButton_, nullptr, CLOSE_BUTTON_SIZE.cx);
+        window_->growToContent();
     }
 }
 

@@ -4,6 +4,7 @@
 // owned by the caller's window: a heading, the product line (icon and name), a
 // table of version, release date and web address, a support panel with a link,
 // and two ways to close it. The object listens to everything in that window.
+// The window has its binding's size, grown only where a text needs more room.
 //
 // The window's title is the localised "Version Information" text, never the
 // product name the binding would give it: another copy of the program hands

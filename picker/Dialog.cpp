@@ -236,6 +236,7 @@ bool Dialog::onWindowEvent(int kind) {
         pagePile_->add(roles_[TEXT_ROLE].page);
     } else if (name == LAYOUT_EVENT && mainColumn_) {
         // The window takes the size its content needs, with the frame around it.
+        fitButtonsToTexts();
         window_->fitToContent();
     }
     return true;

@@ -170,6 +170,8 @@ private:
     void applySkin();
     void paintWithSkin(s::gui::drawer::Skinner* skinner, s::gui::drawer::ISkin* skin);
     void refreshTexts();
+    // Each text button at least as wide as its text (its window must exist).
+    void fitButtonsToTexts();
 
     // ---- Set-up steps (Dialog.cpp)
     void buildMenus();

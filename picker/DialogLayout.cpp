@@ -18,6 +18,7 @@
 #include "image/win/BufferedImage.h"
 #include "image/win/BufferedImageSet.h"
 #include "lang/Localizer.h"
+#include "picker/ButtonText.h"
 #include "picker/DialogWindow.h"
 #include "picker/IconPicture.h"
 #include "picker/PaintedBox.h"
@@ -54,6 +55,10 @@ constexpr int FONT_9_PT = -1;
 constexpr int FONT_8_PT = -2;
 constexpr int FONT_BOLD_9_PT = -105;
 constexpr int FONT_BOLD_8_PT = -106;
+
+// The widths the layout plans for the text buttons; a longer text widens them.
+constexpr int ROLE_BUTTON_WIDTH = 40;
+constexpr int COPY_BUTTON_WIDTH = 60;
 
 constexpr int SLIDER_STEP = 10;
 constexpr int COMPONENT_MAXIMUM[3] = {359, 100, 100};
@@ -237,7 +242,7 @@ Box* Dialog::buildRoleRow() {
         button->setFontSetting(regularRoleFont_);
         button->setToggleMode(true);
         button->setReleasable(false);
-        fillWidth(button, 40, 20);
+        fillWidth(button, ROLE_BUTTON_WIDTH, 20);
         row->add(button);
     }
     row->setSizeOverrides(-1, -1, FILL, -1);
@@ -258,7 +263,7 @@ Box* Dialog::buildPage(RoleIndex index) {
     addSpacer(page, 0, 2);
     Button* copy = newButton(TEXT_COPY, nullptr, FONT_9_PT);
     roles_[index].copy = copy;
-    if (copy) fillWidth(copy, 60, 21);
+    if (copy) fillWidth(copy, COPY_BUTTON_WIDTH, 21);
     page->add(copy);
     return page;
 }
@@ -347,7 +352,17 @@ void Dialog::refreshTexts() {
     if (!window_) return;
     window_->refreshTitle();
     // Texts of another length need another window size: never squeeze them.
+    fitButtonsToTexts();
     window_->fitToContent();
+}
+
+// A role button is measured in the bold font whichever role is pressed, so
+// switching roles never changes the window's size.
+void Dialog::fitButtonsToTexts() {
+    for (RolePage& role : roles_) {
+        fitButtonToText(role.roleButton, boldRoleFont_, ROLE_BUTTON_WIDTH);
+        fitButtonToText(role.copy, nullptr, COPY_BUTTON_WIDTH);
+    }
 }
 
 }  // namespace s::image::gui::dialogs::huesnap

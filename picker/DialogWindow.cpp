@@ -51,24 +51,44 @@ void DialogWindow::fitContent() {
     content->commit();
 }
 
-void DialogWindow::fitToContent() {
+bool DialogWindow::sizeForContent(int minimumContentWidth, SIZE* size) {
     s::gui::IBox* content = content_.load();
     HWND hwnd = getHandle();
-    if (!content || !hwnd) return;
+    if (!content || !hwnd) return false;
     content->measure();
     RECT outer = {}, client = {};
     GetWindowRect(hwnd, &outer);
     GetClientRect(hwnd, &client);
     int width = content->getMinimumWidth();
-    if (width < MINIMUM_CONTENT_WIDTH) width = MINIMUM_CONTENT_WIDTH;
+    if (width < minimumContentWidth) width = minimumContentWidth;
     // The frame: the skin's own, or the system's around the client area.
     const int inset = 2 * frameInset();
-    width += inset + (outer.right - outer.left) - client.right;
-    const int height = content->getMinimumHeight() + inset + (outer.bottom - outer.top) - client.bottom;
-    setMinimumSize(SIZE{width, height});
+    size->cx = width + inset + (outer.right - outer.left) - client.right;
+    size->cy = content->getMinimumHeight() + inset + (outer.bottom - outer.top) - client.bottom;
+    return true;
+}
+
+void DialogWindow::applySize(SIZE minimum, SIZE size) {
+    HWND hwnd = getHandle();
+    setMinimumSize(minimum);
     if (!IsIconic(hwnd) && !IsZoomed(hwnd))
-        SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     fitContent();
+}
+
+void DialogWindow::fitToContent() {
+    SIZE size = {};
+    if (sizeForContent(MINIMUM_CONTENT_WIDTH, &size)) applySize(size, size);
+}
+
+void DialogWindow::growToContent() {
+    SIZE needed = {};
+    if (!sizeForContent(0, &needed)) return;
+    RECT outer = {};
+    GetWindowRect(getHandle(), &outer);
+    const SIZE size = {outer.right - outer.left > needed.cx ? outer.right - outer.left : needed.cx,
+                       outer.bottom - outer.top > needed.cy ? outer.bottom - outer.top : needed.cy};
+    applySize(needed, size);
 }
 
 }  // namespace s::image::gui::dialogs::huesnap

@@ -33,6 +33,9 @@ public:
     // Measures the content, makes its minimum (with the frame) the window's minimum
     // size and sizes the window to it, keeping the top-left corner (window's thread).
     void fitToContent();
+    // As fitToContent, but a window larger than its content keeps its size: only
+    // what is too small for the content grows (window's thread).
+    void growToContent();
     // Pixels between the window's edge and the content: the skin's frame, 0 unskinned.
     int frameInset() const;
 
@@ -41,6 +44,12 @@ protected:
     LRESULT windowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // The window size that shows the measured content with the frame round it, its
+    // width at least `minimumContentWidth` plus the frame; false without content.
+    bool sizeForContent(int minimumContentWidth, SIZE* size);
+    // Makes `minimum` the window's minimum size and gives the window `size`.
+    void applySize(SIZE minimum, SIZE size);
+
     std::atomic<s::gui::IBox*> content_;  // not owned
 };
 

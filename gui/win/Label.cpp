@@ -182,6 +182,9 @@ bool Label::handleFirst(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             restoreSavedText();
             *result = 0;
             return true;
+        case WM_GETFONT:
+            *result = reinterpret_cast<LRESULT>(core_.font());
+            return true;
         case WM_NCHITTEST:
             if (link_) return false;
             *result = HTTRANSPARENT;

@@ -18,6 +18,9 @@
 // setText while a temporary text shows replaces the text that will come back,
 // so the temporary text never undoes a newer text.
 //
+// WM_GETFONT answers the font the text is painted in (outside a link's hover),
+// as system controls do, so whoever measures the text measures what is painted.
+//
 // A plain label lets clicks through to its parent (HTTRANSPARENT). A link label
 // takes the mouse like a button (control::HoverState); releasing the button
 // inside runs its target, when there is one, and raises CLICKED (1). A press cut
@@ -75,6 +78,7 @@ public:
     void setLinkFontSettings(FontSetting* hover, FontSetting* pressed);
     // DrawText flags of the text (DT_NOPREFIX is always added).
     void setTextFormat(UINT format);
+    UINT getTextFormat() const { return format_; }
 
 protected:
     bool handleFirst(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;

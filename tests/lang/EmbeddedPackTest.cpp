@@ -45,6 +45,22 @@ TEST(EmbeddedPack, RoleButtonsKeepTheirPaddingInEveryLanguage) {
     }
 }
 
+// Chinese and Japanese full-width punctuation carries its own spacing: a space
+// after it shows as a gap, before the "(online)" marker too.
+TEST(EmbeddedPack, NoSpaceFollowsFullWidthPunctuation) {
+    HeldLocalizer localizer = embeddedLocalizer();
+    const std::wstring fullWidth = L"\uFF1F\uFF01\uFF1A\uFF0C\u3002\u3001\uFF09";  // ？！：，。、）
+    for (uint32_t i = 0; i < localizer->languageCount(); ++i) {
+        const LangPack* language = localizer->languageAt(i);
+        for (uint32_t t = 0; t < language->textCount(); ++t) {
+            const std::wstring text = textOf(language->textAt(t));
+            for (size_t at = text.find(L' '); at != std::wstring::npos; at = text.find(L' ', at + 1))
+                EXPECT_TRUE(at == 0 || fullWidth.find(text[at - 1]) == std::wstring::npos)
+                    << textOf(&language->tagName()) << " " << language->idAt(t);
+        }
+    }
+}
+
 TEST(EmbeddedPack, EntriesALanguageDoesNotCarryGiveTheEnglishText) {
     HeldLocalizer localizer = embeddedLocalizer(L"German");
     ASSERT_EQ(L"deu", currentTag(*localizer));
