@@ -1,5 +1,6 @@
 # `cmake --build <dir> --target package` makes HueSnap-<version>-win64.zip with
-# the program and a short readme. The installer comes later.
+# the stripped program and a short readme: the portable form, which needs no
+# setup. The installer (cmake/Installer.cmake) is built with everything else.
 install(TARGETS HueSnap RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/package/ReadMe.txt DESTINATION .)
 set(CPACK_GENERATOR ZIP)
@@ -11,3 +12,5 @@ set(CPACK_SYSTEM_NAME win64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 include(CPack)
+
+include(${CMAKE_CURRENT_LIST_DIR}/Installer.cmake)
