@@ -20,6 +20,9 @@ constexpr DWORD kExitProgramNotClosed = 3;
 constexpr DWORD kExitNotWritten = 4;
 
 class InstallTest : public ::testing::Test {
+public:
+    static bool underWine();
+
 protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
@@ -35,7 +38,6 @@ protected:
     static std::wstring programIn(const std::wstring& folder) { return folder + L"\\HueSnap.exe"; }
     // What is still there of an install in `folder`, for a failure message ("" when nothing).
     static std::wstring leftoversOf(const std::wstring& folder);
-    static bool underWine();
 
 private:
     static void removeEveryInstall();
