@@ -58,13 +58,13 @@ BrandingText "${PRODUCT} ${VERSION}"
 ShowInstDetails show
 
 Var closedCopy  ; 1 when setup closed a running copy of the program
+Var writingFiles  ; 1 while the new files are written beside the old ones
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
-!insertmacro MUI_PAGE_WELCOME
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_COMPONENTS
@@ -309,11 +309,16 @@ Section "${PRODUCT}" SecProgram
   ; folder then fails before anything that works is touched.
   Call RemoveNewFiles
   SetOverwrite try
+  ; A write that fails half-way (a full disk) stops setup at once, in NSIS
+  ; itself: .onInstFailed then clears up, and this is the exit code.
+  SetErrorLevel ${EXIT_NOT_WRITTEN}
+  StrCpy $writingFiles 1
   ClearErrors
   File "/oname=${EXE}.new" "${PROGRAM}"
   ${IfNot} ${Errors}
     WriteUninstaller "$INSTDIR\${UNINSTALLER}.new"
   ${EndIf}
+  StrCpy $writingFiles 0
   ${If} ${Errors}
     Call RemoveNewFiles
     !insertmacro FailWith ${EXIT_NOT_WRITTEN} "$(FilesNotWritten)"
@@ -330,6 +335,7 @@ Section "${PRODUCT}" SecProgram
     Call RemoveNewFiles
     !insertmacro FailWith ${EXIT_NOT_WRITTEN} "$(FilesNotWritten)"
   ${EndIf}
+  SetErrorLevel 0
 
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0
 
@@ -369,6 +375,7 @@ SectionEnd
 
 Function .onInit
   StrCpy $closedCopy 0
+  StrCpy $writingFiles 0
   ; An update keeps the choice of the install it replaces.
   ClearErrors
   ReadRegStr $0 HKCU "${RUN_KEY}" "${RUN_VALUE}"
@@ -389,6 +396,9 @@ FunctionEnd
 
 Function .onInstFailed
   Call RemoveNewFiles
+  ${If} $writingFiles == 1
+    MessageBox MB_OK|MB_ICONSTOP "$(FilesNotWritten)" /SD IDOK
+  ${EndIf}
   RMDir "$INSTDIR"  ; only when empty: a folder setup made and could not fill
 FunctionEnd
 
