@@ -2,7 +2,10 @@
 # the stripped program and a short readme: the portable form, which needs no
 # setup. The installer (cmake/Installer.cmake) is built with everything else.
 install(TARGETS HueSnap RUNTIME DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/package/ReadMe.txt DESTINATION .)
+# Windows line ends, so every Notepad shows it as lines; the version filled in.
+configure_file(${PROJECT_SOURCE_DIR}/resources/package/ReadMe.txt ${CMAKE_BINARY_DIR}/package/portable/ReadMe.txt
+  @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_BINARY_DIR}/package/portable/ReadMe.txt DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_NAME HueSnap)
