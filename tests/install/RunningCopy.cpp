@@ -111,6 +111,10 @@ bool RunningCopy::waitForExit(DWORD timeoutMs) const {
     return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
 }
 
+bool RunningCopy::exitCode(DWORD* code) const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_OBJECT_0 && GetExitCodeProcess(process_, code);
+}
+
 bool RunningCopy::running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
 void RunningCopy::kill() {

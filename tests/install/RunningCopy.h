@@ -1,7 +1,8 @@
 #pragma once
 // One running copy of the program from a given file: started by the test, or
 // found running (started by setup), watched and closed as the system would,
-// with WM_CLOSE to its main window.
+// with WM_CLOSE to its main window. It also starts and watches setup itself
+// when a test works setup's pages.
 #include <windows.h>
 
 #include <string>
@@ -27,6 +28,8 @@ public:
     // Asks the copy to close through its main window and waits for the end.
     bool close(DWORD timeoutMs);
     bool waitForExit(DWORD timeoutMs) const;
+    // The exit code of an ended process; false while it runs.
+    bool exitCode(DWORD* code) const;
     bool running() const;
     void kill();
     DWORD processId() const { return processId_; }

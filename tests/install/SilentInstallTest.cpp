@@ -108,9 +108,15 @@ TEST_F(InstallTest, SilentUninstallRemovesTheProgramAndKeepsTheSettings) {
     const std::wstring uninstaller = folder + L"\\Uninstall.exe";
     ASSERT_EQ(L"\"" + uninstaller + L"\" /S", quiet);
 
+    // Started with Windows and still running: the uninstaller closes it.
+    RunningCopy running;
+    ASSERT_TRUE(running.start(programIn(folder), L"-startup"));
+    ASSERT_NE(nullptr, running.waitForMainWindow(kStartTimeoutMs));
+
     DWORD exitCode = ~0u;
     ASSERT_TRUE(SetupProgram::run(uninstaller, L"/S", &exitCode));
     EXPECT_EQ(0u, exitCode);
+    EXPECT_TRUE(running.waitForExit(kExitTimeoutMs)) << "the running copy was not closed";
     // The uninstaller hands over to a copy of itself outside the folder (so the
     // folder can go) and ends at once: wait for that copy's work.
     EXPECT_TRUE(waitUntil(kSetupTimeoutMs, [&] { return leftoversOf(folder).empty(); }))
