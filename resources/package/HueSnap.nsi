@@ -41,8 +41,9 @@ ManifestDPIAware true
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tuvo HueSnap"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUN_VALUE "Tuvo HueSnap"
-; Every window of the program is of this class; the main window's title starts
-; with the product name (the same in every language).
+; Every window of the program is of this class, and the main window is the only
+; one whose title starts with the product name (in every language; the version
+; window keeps clear of such a title). It holds the notification icon too.
 !define WINDOW_CLASS "NivoWindowClass"
 !define CLOSE_WAIT_MS 10000
 !define SYNCHRONIZE 0x00100000
@@ -107,7 +108,11 @@ Function ${UN}NextProgramWindow
   Push $1
   Push $2
   Push $3
+  Push $4
   StrLen $3 "${PRODUCT}"
+  StrCpy $1 "$INSTDIR\${EXE}"
+  Call ${UN}LongPath
+  StrCpy $4 $1
   ${Do}
     FindWindow $R0 "${WINDOW_CLASS}" "" "" $R0
     ${If} $R0 == 0
@@ -117,15 +122,31 @@ Function ${UN}NextProgramWindow
     StrCpy $2 $1 $3
     ${If} $2 == "${PRODUCT}"
       Call ${UN}ProcessPathOfWindow
+      Call ${UN}LongPath
       ; A copy started from another folder (a portable one) is left alone.
-      ${If} $1 == "$INSTDIR\${EXE}"
+      ${If} $1 == $4
         ${Break}
       ${EndIf}
     ${EndIf}
   ${Loop}
+  Pop $4
   Pop $3
   Pop $2
   Pop $1
+FunctionEnd
+
+; $1: a path, in and out: its long form when it exists (paths compare
+; case-blind, but a short 8.3 name would still differ).
+Function ${UN}LongPath
+  Push $2
+  Push $3
+  System::Call 'kernel32::GetLongPathNameW(w r1, w .r2, i ${NSIS_MAX_STRLEN}) i .r3'
+  ${If} $3 > 0
+  ${AndIf} $3 < ${NSIS_MAX_STRLEN}
+    StrCpy $1 $2
+  ${EndIf}
+  Pop $3
+  Pop $2
 FunctionEnd
 
 ; $R0: a window; $1 out: the full path of its process's program, or "".
