@@ -60,6 +60,7 @@ ShowInstDetails show
 
 Var closedCopy  ; 1 when setup closed a running copy of the program
 Var writingFiles  ; 1 while the new files are written beside the old ones
+Var earlierFolder  ; where the install this one replaces is, or ""
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -312,6 +313,39 @@ Function ReplaceWithNew
   Pop $0
 FunctionEnd
 
+; An install moved to another folder: the earlier folder's program goes (its
+; running copy is closed first), so no forgotten copy stays behind. Only a
+; folder with our uninstaller in it is touched, and only our files in it.
+Function RemoveEarlierInstallElsewhere
+  Push $1
+  Push $2
+  Push $R9
+  StrCpy $1 $earlierFolder
+  Call LongPath
+  StrCpy $2 $1
+  StrCpy $1 $INSTDIR
+  Call LongPath
+  ${If} $earlierFolder != ""
+  ${AndIf} $1 != $2
+  ${AndIf} ${FileExists} "$earlierFolder\${UNINSTALLER}"
+    Push $INSTDIR
+    StrCpy $INSTDIR $earlierFolder
+    Call CloseRunningCopies
+    ClearErrors
+    Delete "$INSTDIR\${EXE}"
+    ${IfNot} ${Errors}
+      Delete "$INSTDIR\${UNINSTALLER}"
+      Delete "$INSTDIR\${EXE}.old"
+      Delete "$INSTDIR\${UNINSTALLER}.old"
+      RMDir "$INSTDIR"
+    ${EndIf}
+    Pop $INSTDIR
+  ${EndIf}
+  Pop $R9
+  Pop $2
+  Pop $1
+FunctionEnd
+
 Function RemoveNewFiles
   Delete "$INSTDIR\${EXE}.new"
   Delete "$INSTDIR\${UNINSTALLER}.new"
@@ -357,6 +391,7 @@ Section "${PRODUCT}" SecProgram
     !insertmacro FailWith ${EXIT_NOT_WRITTEN} "$(FilesNotWritten)"
   ${EndIf}
   SetErrorLevel 0
+  Call RemoveEarlierInstallElsewhere
 
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0
 
@@ -397,6 +432,7 @@ SectionEnd
 Function .onInit
   StrCpy $closedCopy 0
   StrCpy $writingFiles 0
+  ReadRegStr $earlierFolder HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ; An update keeps the choice of the install it replaces.
   ClearErrors
   ReadRegStr $0 HKCU "${RUN_KEY}" "${RUN_VALUE}"

@@ -44,7 +44,9 @@ void InstallTest::SetUpTestSuite() {
     keepWineMenusOut();
 }
 
-void InstallTest::TearDownTestSuite() { CoUninitialize(); }
+void InstallTest::TearDownTestSuite() {
+    CoUninitialize();
+}
 
 void InstallTest::SetUp() {
     ASSERT_TRUE(installed_files::exists(SetupProgram::path()))
@@ -52,7 +54,9 @@ void InstallTest::SetUp() {
     removeEveryInstall();
 }
 
-void InstallTest::TearDown() { removeEveryInstall(); }
+void InstallTest::TearDown() {
+    removeEveryInstall();
+}
 
 void InstallTest::removeEveryInstall() {
     const std::wstring folders[] = {installed_files::defaultFolder(), scratchRoot()};

@@ -32,9 +32,13 @@ std::string readAll(const std::wstring& path, bool* ok) {
 
 }  // namespace
 
-std::wstring defaultFolder() { return shellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Tuvo HueSnap"; }
+std::wstring defaultFolder() {
+    return shellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Tuvo HueSnap";
+}
 
-std::wstring shortcutPath() { return shellFolder(CSIDL_PROGRAMS) + L"\\Tuvo HueSnap.lnk"; }
+std::wstring shortcutPath() {
+    return shellFolder(CSIDL_PROGRAMS) + L"\\Tuvo HueSnap.lnk";
+}
 
 std::wstring scratchFolder(const wchar_t* name) {
     wchar_t temp[MAX_PATH] = L"";
@@ -43,7 +47,9 @@ std::wstring scratchFolder(const wchar_t* name) {
     return longPath(temp) + L"HueSnap install test\\" + name;
 }
 
-bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool isFolder(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());

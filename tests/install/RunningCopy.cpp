@@ -115,7 +115,9 @@ bool RunningCopy::exitCode(DWORD* code) const {
     return process_ && WaitForSingleObject(process_, 0) == WAIT_OBJECT_0 && GetExitCodeProcess(process_, code);
 }
 
-bool RunningCopy::running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+bool RunningCopy::running() const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
 
 void RunningCopy::kill() {
     if (!running()) return;

@@ -1,7 +1,10 @@
 // Setup as a person works it: its pages, from the keyboard.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "InstallTest.h"
 #include "InstalledFiles.h"
@@ -38,6 +41,33 @@ HWND waitForPage(const RunningCopy& setup, const wchar_t* controlClass, const wc
     return found;
 }
 
+// The window that has the keyboard focus in the thread that made `window`.
+HWND focusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+bool waitForFocus(HWND control) {
+    return waitUntil(kPageTimeoutMs, [&] { return focusOf(control) == control; });
+}
+
+// Tree-view messages without pointers reach another process's tree as they are.
+HTREEITEM secondItemOf(HWND tree) {
+    const LPARAM first = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, first));
+}
+
+bool isSelected(HWND tree, HTREEITEM item) {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)) == item;
+}
+
+// The components tree shows a tick as state image 2 (1: no tick).
+bool isTicked(HWND tree, HTREEITEM item) {
+    const LRESULT state = SendMessageW(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_STATEIMAGEMASK);
+    return (state >> 12) == 2;
+}
+
 TEST_F(InstallTest, ThePagesInstallWithTheTickedOptionAndStartTheProgram) {
     const std::wstring folder = installed_files::scratchFolder(L"pages");
     RunningCopy setup;
@@ -50,16 +80,29 @@ TEST_F(InstallTest, ThePagesInstallWithTheTickedOptionAndStartTheProgram) {
     // A click on the page's empty lower left corner makes it the active window.
     const RECT frame = testing_program::screenRect(window);
     ASSERT_TRUE(testing_program::click({frame.left + 12, frame.bottom - 12}));
+    HWND folderField = testing_program::findChild(window, L"Edit", folder);
+    ASSERT_TRUE(waitForFocus(folderField)) << "the folder field did not get the keyboard";
     testing_program::pressKey(VK_RETURN);
 
     // The options: below the program (always installed) comes the start with Windows.
     ASSERT_NE(nullptr, waitForPage(setup, L"SysTreeView32")) << testing_program::describeScreen();
+    const std::vector<HWND> trees = testing_program::visibleChildren(window, L"SysTreeView32");
+    ASSERT_EQ(1u, trees.size());
+    HWND tree = trees[0];
+    ASSERT_TRUE(waitForFocus(tree)) << "the options did not get the keyboard";
+    const HTREEITEM startOnBoot = secondItemOf(tree);
+    ASSERT_NE(nullptr, startOnBoot);
+    EXPECT_FALSE(isTicked(tree, startOnBoot)) << "a first install offers the start with Windows unticked";
     testing_program::pressKey(VK_DOWN);
+    ASSERT_TRUE(waitUntil(kPageTimeoutMs, [&] { return isSelected(tree, startOnBoot); }));
     testing_program::pressKey(VK_SPACE);
+    ASSERT_TRUE(waitUntil(kPageTimeoutMs, [&] { return isTicked(tree, startOnBoot); })) << "Space did not tick it";
     testing_program::pressKey(VK_RETURN);
 
     // The last page offers to start the program, ticked.
     ASSERT_NE(nullptr, waitForPage(setup, L"Button", L"&Run Tuvo HueSnap")) << testing_program::describeScreen();
+    HWND runBox = testing_program::findChild(window, L"Button", L"&Run Tuvo HueSnap");
+    ASSERT_TRUE(waitForFocus(runBox));
     testing_program::pressKey(VK_RETURN);
     ASSERT_TRUE(setup.waitForExit(kPageTimeoutMs)) << testing_program::describeScreen();
     DWORD exitCode = ~0u;

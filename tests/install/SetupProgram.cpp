@@ -18,9 +18,13 @@ std::wstring packageFolder() {
 
 }  // namespace
 
-std::wstring SetupProgram::path() { return fullPath(packageFolder() + HUESNAP_SETUP_NAME); }
+std::wstring SetupProgram::path() {
+    return fullPath(packageFolder() + HUESNAP_SETUP_NAME);
+}
 
-std::wstring SetupProgram::shippedProgram() { return fullPath(packageFolder() + L"installer\\HueSnap.exe"); }
+std::wstring SetupProgram::shippedProgram() {
+    return fullPath(packageFolder() + L"installer\\HueSnap.exe");
+}
 
 bool SetupProgram::run(const std::wstring& program, const std::wstring& arguments, DWORD* exitCode) {
     std::wstring commandLine = L"\"" + program + L"\"";

@@ -22,7 +22,9 @@ using testing_program::waitUntil;
 
 const wchar_t kProductPage[] = L"https://tuvo.example/software/huesnap/";
 
-std::wstring runEntryFor(const std::wstring& folder) { return L"\"" + folder + L"\\HueSnap.exe\" -startup"; }
+std::wstring runEntryFor(const std::wstring& folder) {
+    return L"\"" + folder + L"\\HueSnap.exe\" -startup";
+}
 
 TEST_F(InstallTest, SilentInstallSetsUpTheUserAndTheFirstStartOpensTheProductPageOnce) {
     testing_program::OpenedPages pages;
@@ -38,11 +40,12 @@ TEST_F(InstallTest, SilentInstallSetsUpTheUserAndTheFirstStartOpensTheProductPag
     RunningCopy program;
     ASSERT_TRUE(program.start(programIn(folder)));
     ASSERT_NE(nullptr, program.waitForMainWindow(kStartTimeoutMs)) << "the installed program shows no main window";
-    EXPECT_TRUE(waitUntil(kStartTimeoutMs, [] {
-        DWORD value = 1;
-        return settings::readNumber(nullptr, L"Silent", &value) && value == 0;
-    })) << "\"Silent\" was not cleared: "
-        << settings::describeNumber(nullptr, L"Silent");
+    EXPECT_TRUE(waitUntil(kStartTimeoutMs,
+                          [] {
+                              DWORD value = 1;
+                              return settings::readNumber(nullptr, L"Silent", &value) && value == 0;
+                          }))
+        << "\"Silent\" was not cleared: " << settings::describeNumber(nullptr, L"Silent");
     if (pages.available()) {
         const std::vector<std::wstring> opened = pages.waitFor(1, kStartTimeoutMs);
         ASSERT_EQ(1u, opened.size());

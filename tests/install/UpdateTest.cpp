@@ -52,13 +52,34 @@ TEST_F(InstallTest, InstallingOverARunningCopyClosesItAndStartsTheNewProgram) {
     EXPECT_TRUE(restarted.close(kExitTimeoutMs));
 }
 
+TEST_F(InstallTest, InstallingIntoAnotherFolderMovesTheInstall) {
+    const std::wstring earlier = installed_files::scratchFolder(L"moved from");
+    const std::wstring later = installed_files::scratchFolder(L"moved to");
+    ASSERT_EQ(0u, install(earlier));
+    RunningCopy old;
+    ASSERT_TRUE(old.start(programIn(earlier), L"-startup"));
+    ASSERT_NE(nullptr, old.waitForMainWindow(kStartTimeoutMs));
+
+    ASSERT_EQ(0u, install(later));
+    EXPECT_TRUE(old.waitForExit(kExitTimeoutMs)) << "the copy in the earlier folder was not closed";
+    EXPECT_FALSE(installed_files::exists(earlier))
+        << "left in the earlier folder:" << testing::PrintToString(leftoversOf(earlier));
+    expectCompleteInstall(later);
+    std::wstring location;
+    EXPECT_TRUE(user_registry::readText(kUninstallKey, L"InstallLocation", &location) && location == later)
+        << testing::PrintToString(location);
+    RunningCopy restarted;
+    ASSERT_TRUE(restarted.waitForCopyOf(programIn(later), kStartTimeoutMs)) << "setup did not start the new program";
+    EXPECT_TRUE(restarted.close(kExitTimeoutMs));
+}
+
 TEST_F(InstallTest, AProgramFileHeldOpenStopsSetupAndTheInstalledProgramStillStarts) {
     const std::wstring folder = installed_files::scratchFolder(L"held");
     ASSERT_EQ(0u, install(folder));
     const FileIdentity before = installed_files::identityOf(programIn(folder));
     // Another program (a scanner, a backup) reads the file and lets nobody write or rename it.
-    HANDLE held = CreateFileW(programIn(folder).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
+    HANDLE held =
+        CreateFileW(programIn(folder).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     const DWORD exitCode = install(folder);
     CloseHandle(held);

@@ -33,7 +33,9 @@ private:
 
 }  // namespace
 
-bool keyExists(const wchar_t* key) { return OpenKey(key, KEY_READ).get() != nullptr; }
+bool keyExists(const wchar_t* key) {
+    return OpenKey(key, KEY_READ).get() != nullptr;
+}
 
 bool hasValue(const wchar_t* key, const wchar_t* name) {
     OpenKey open(key, KEY_READ);
