@@ -275,14 +275,38 @@ Function FolderWritable
   Pop $0
 FunctionEnd
 
+; $R9 out: 1 when the folder the user chose exists and takes a new file, or
+; could be made: its nearest existing parent takes a new folder. Nothing is
+; left on the disk by the check.
+Function FolderUsable
+  Push $1
+  ${If} ${FileExists} "$INSTDIR\*.*"
+    Call FolderWritable
+  ${Else}
+    StrCpy $R9 0
+    StrCpy $1 $INSTDIR
+    ${Do}
+      ${GetParent} $1 $1
+      ${If} $1 == ""
+      ${OrIf} ${FileExists} "$1\*.*"
+        ${Break}
+      ${EndIf}
+    ${Loop}
+    ${If} $1 != ""
+      ClearErrors
+      CreateDirectory "$1\setup-probe.tmp"
+      ${IfNot} ${Errors}
+        RMDir "$1\setup-probe.tmp"
+        StrCpy $R9 1
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+  Pop $1
+FunctionEnd
+
 Function DirectoryLeave
   Push $R9
-  ${IfNot} ${FileExists} "$INSTDIR\*.*"
-    Call FolderWritable
-    RMDir "$INSTDIR"  ; made only to try it: the install makes it again
-  ${Else}
-    Call FolderWritable
-  ${EndIf}
+  Call FolderUsable
   ${If} $R9 != 1
     MessageBox MB_OK|MB_ICONEXCLAMATION "$(FolderNotWritable)"
     Pop $R9

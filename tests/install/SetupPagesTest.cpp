@@ -68,20 +68,36 @@ bool isTicked(HWND tree, HTREEITEM item) {
     return (state >> 12) == 2;
 }
 
+// A message box of setup's (another visible dialog than the wizard), or null.
+HWND waitForMessageBox(const RunningCopy& setup, HWND wizard) {
+    HWND found = nullptr;
+    waitUntil(kPageTimeoutMs, [&] {
+        for (HWND window : testing_program::visibleWindowsOf(setup.processId()))
+            if (window != wizard && testing_program::classOf(window) == L"#32770") found = window;
+        return found != nullptr;
+    });
+    return found;
+}
+
+// Shows the folder page for `folder` and makes it the active window; the page, or null.
+HWND openFolderPage(const RunningCopy& setup, const std::wstring& folder) {
+    HWND window = waitForPage(setup, L"Edit", folder.c_str());
+    if (!window) return nullptr;
+    // A click on the page's empty lower left corner makes it the active window.
+    const RECT frame = testing_program::screenRect(window);
+    testing_program::click({frame.left + 12, frame.bottom - 12});
+    return waitForFocus(testing_program::findChild(window, L"Edit", folder)) ? window : nullptr;
+}
+
 TEST_F(InstallTest, ThePagesInstallWithTheTickedOptionAndStartTheProgram) {
     const std::wstring folder = installed_files::scratchFolder(L"pages");
     RunningCopy setup;
     ASSERT_TRUE(setup.start(SetupProgram::path(), L"/D=" + folder));
 
     // The folder page, with the folder from the command line.
-    HWND window = waitForPage(setup, L"Edit", folder.c_str());
-    ASSERT_NE(nullptr, window) << "no folder page showing " << testing::PrintToString(folder) << "\n"
+    HWND window = openFolderPage(setup, folder);
+    ASSERT_NE(nullptr, window) << "no active folder page showing " << testing::PrintToString(folder) << "\n"
                                << testing_program::describeScreen();
-    // A click on the page's empty lower left corner makes it the active window.
-    const RECT frame = testing_program::screenRect(window);
-    ASSERT_TRUE(testing_program::click({frame.left + 12, frame.bottom - 12}));
-    HWND folderField = testing_program::findChild(window, L"Edit", folder);
-    ASSERT_TRUE(waitForFocus(folderField)) << "the folder field did not get the keyboard";
     testing_program::pressKey(VK_RETURN);
 
     // The options: below the program (always installed) comes the start with Windows.
@@ -119,6 +135,29 @@ TEST_F(InstallTest, ThePagesInstallWithTheTickedOptionAndStartTheProgram) {
     ASSERT_TRUE(started.waitForCopyOf(programIn(folder), kStartTimeoutMs)) << "the last page did not start the program";
     EXPECT_NE(nullptr, started.waitForMainWindow(kStartTimeoutMs));
     EXPECT_TRUE(started.close(kExitTimeoutMs));
+}
+
+// Where the user may not write, the folder page does not go on. Here that
+// place is Linux's /proc (even root cannot add to it), which also shows no free
+// space, so NSIS's page itself keeps Next off; a folder with space but no
+// rights (Windows) gets setup's own message instead.
+TEST_F(InstallTest, TheFolderPageDoesNotGoOnToAFolderNobodyMayWriteTo) {
+    if (!underWine()) GTEST_SKIP() << "needs a folder no user may write to; Wine gives one through its Z: drive";
+    const std::wstring folder = L"Z:\\proc\\Tuvo HueSnap";
+    RunningCopy setup;
+    ASSERT_TRUE(setup.start(SetupProgram::path(), L"/D=" + folder));
+    HWND window = openFolderPage(setup, folder);
+    ASSERT_NE(nullptr, window) << testing_program::describeScreen();
+    HWND next = testing_program::findChild(window, L"Button", L"&Next >");
+    ASSERT_NE(nullptr, next);
+    EXPECT_FALSE(IsWindowEnabled(next)) << "Next leads on to installing where nothing can be written";
+
+    // Cancel, and yes, quit: nothing was installed.
+    testing_program::pressKey(VK_ESCAPE);
+    ASSERT_NE(nullptr, waitForMessageBox(setup, window)) << testing_program::describeScreen();
+    testing_program::pressKey(VK_RETURN);
+    ASSERT_TRUE(setup.waitForExit(kPageTimeoutMs)) << testing_program::describeScreen();
+    EXPECT_FALSE(user_registry::keyExists(kUninstallKey));
 }
 
 }  // namespace
