@@ -14,9 +14,15 @@
 ; Without either, an update keeps the choice of the install it replaces; a
 ; first install leaves the option off.
 ;
+; Running setup over an install updates it: a running copy is asked to close
+; (and started again after a silent update), the new files are written beside
+; the old ones and only then put in their place. Another folder than the
+; earlier install's moves the install there. NSIS itself replaces a /D= folder
+; that cannot be one (a file in its path) with the earlier install's folder.
+;
 ; Exit codes: 0 installed; 1 cancelled by the user; 2 stopped by an error;
-; 3 a running copy did not close; 4 the folder could not be written (full
-; disk, no rights, locked file). After 2, 3 or 4 an earlier install in the
+; 3 the installed program did not close (or another program holds its file);
+; 4 the folder could not be written (full disk, no rights, a file in the way). After 2, 3 or 4 an earlier install in the
 ; folder is the one that was there before, unchanged.
 
 ; Debian's makensis builds 32-bit installers unless told otherwise; the program
