@@ -79,6 +79,13 @@ HWND waitForMessageBox(const RunningCopy& setup, HWND wizard) {
     return found;
 }
 
+// The texts of a message box's labels, one after the other.
+std::wstring textsIn(HWND box) {
+    std::wstring texts;
+    for (HWND label : testing_program::visibleChildren(box, L"Static")) texts += testing_program::textOf(label) + L" ";
+    return texts;
+}
+
 // Shows the folder page for `folder` and makes it the active window; the page, or null.
 HWND openFolderPage(const RunningCopy& setup, const std::wstring& folder) {
     HWND window = waitForPage(setup, L"Edit", folder.c_str());
@@ -135,6 +142,47 @@ TEST_F(InstallTest, ThePagesInstallWithTheTickedOptionAndStartTheProgram) {
     ASSERT_TRUE(started.waitForCopyOf(programIn(folder), kStartTimeoutMs)) << "the last page did not start the program";
     EXPECT_NE(nullptr, started.waitForMainWindow(kStartTimeoutMs));
     EXPECT_TRUE(started.close(kExitTimeoutMs));
+}
+
+// The program file is held by another program while setup runs with its
+// pages: setup says so, and Retry after the file is free finishes the update.
+TEST_F(InstallTest, ThePagesSayWhenTheProgramIsInUseAndRetryFinishes) {
+    const std::wstring folder = installed_files::scratchFolder(L"retry");
+    ASSERT_EQ(0u, install(folder));
+    const FileIdentity before = installed_files::identityOf(programIn(folder));
+    HANDLE held =
+        CreateFileW(programIn(folder).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+
+    RunningCopy setup;
+    ASSERT_TRUE(setup.start(SetupProgram::path(), L"/D=" + folder));
+    HWND window = openFolderPage(setup, folder);
+    ASSERT_NE(nullptr, window) << testing_program::describeScreen();
+    testing_program::pressKey(VK_RETURN);
+    ASSERT_NE(nullptr, waitForPage(setup, L"SysTreeView32")) << testing_program::describeScreen();
+    ASSERT_TRUE(waitForFocus(testing_program::visibleChildren(window, L"SysTreeView32").front()));
+    testing_program::pressKey(VK_RETURN);
+
+    HWND message = waitForMessageBox(setup, window);
+    CloseHandle(held);
+    ASSERT_NE(nullptr, message) << "setup did not say the program is in use\n" << testing_program::describeScreen();
+    const std::wstring said = textsIn(message);
+    EXPECT_NE(std::wstring::npos, said.find(L"still running")) << testing::PrintToString(said);
+    EXPECT_NE(std::wstring::npos, said.find(folder)) << testing::PrintToString(said);
+    EXPECT_TRUE(before == installed_files::identityOf(programIn(folder))) << "touched before the user answered";
+    testing_program::pressKey(VK_RETURN);  // Retry, the default
+
+    ASSERT_NE(nullptr, waitForPage(setup, L"Button", L"&Run Tuvo HueSnap")) << testing_program::describeScreen();
+    HWND runBox = testing_program::findChild(window, L"Button", L"&Run Tuvo HueSnap");
+    ASSERT_TRUE(waitForFocus(runBox));
+    testing_program::pressKey(VK_SPACE);  // no start this time
+    ASSERT_TRUE(waitUntil(kPageTimeoutMs, [&] { return SendMessageW(runBox, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }));
+    testing_program::pressKey(VK_RETURN);
+    ASSERT_TRUE(setup.waitForExit(kPageTimeoutMs)) << testing_program::describeScreen();
+    DWORD exitCode = ~0u;
+    EXPECT_TRUE(setup.exitCode(&exitCode) && exitCode == 0) << exitCode;
+    EXPECT_FALSE(before == installed_files::identityOf(programIn(folder))) << "the program file was not replaced";
+    expectCompleteInstall(folder);
 }
 
 // Where the user may not write, the folder page does not go on. Here that
