@@ -7,6 +7,7 @@
 #include "SetupProgram.h"
 #include "UserRegistry.h"
 #include "program/ProgramSettings.h"
+#include "program/WindowQuery.h"
 
 namespace testing_install {
 
@@ -23,6 +24,26 @@ void keepWineMenusOut() {
 std::wstring scratchRoot() {
     const std::wstring folder = installed_files::scratchFolder(L"");
     return folder.substr(0, folder.size() - 1);
+}
+
+BOOL CALLBACK endSetupWindowProcess(HWND window, LPARAM) {
+    if (testing_program::classOf(window) != L"#32770") return TRUE;
+    const std::wstring title = testing_program::textOf(window);
+    if (title.rfind(L"Tuvo HueSnap Setup", 0) != 0 && title.rfind(L"Tuvo HueSnap Uninstall", 0) != 0) return TRUE;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId)) {
+        TerminateProcess(process, 99);
+        WaitForSingleObject(process, 10000);
+        CloseHandle(process);
+    }
+    return TRUE;
+}
+
+// A setup or uninstaller a failed test left waiting on a page or a question
+// (the uninstaller runs as a copy of itself, which no test started directly).
+void endSetupsLeftOpen() {
+    EnumWindows(endSetupWindowProcess, 0);
 }
 
 void endCopiesRunningFrom(const std::wstring& folder) {
@@ -59,6 +80,7 @@ void InstallTest::TearDown() {
 }
 
 void InstallTest::removeEveryInstall() {
+    endSetupsLeftOpen();
     const std::wstring folders[] = {installed_files::defaultFolder(), scratchRoot()};
     for (const std::wstring& folder : folders) {
         endCopiesRunningFrom(folder);

@@ -185,6 +185,73 @@ TEST_F(InstallTest, ThePagesSayWhenTheProgramIsInUseAndRetryFinishes) {
     expectCompleteInstall(folder);
 }
 
+// The uninstaller hands over to a copy of itself in the temporary folder: its
+// window belongs to that copy and is found by its title (NSIS adds a space).
+HWND uninstallerWindow() {
+    HWND window = FindWindowW(L"#32770", L"Tuvo HueSnap Uninstall ");
+    if (!window) window = FindWindowW(L"#32770", L"Tuvo HueSnap Uninstall");
+    return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+// The uninstaller's window once it shows a control of that class and text.
+HWND waitForUninstallerPage(const wchar_t* controlClass, const wchar_t* text) {
+    HWND found = nullptr;
+    waitUntil(kPageTimeoutMs, [&] {
+        HWND window = uninstallerWindow();
+        if (window && testing_program::findChild(window, controlClass, text)) found = window;
+        return found != nullptr;
+    });
+    return found;
+}
+
+bool isActive(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndActive == window;
+}
+
+bool programKeyExists() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, testing_program::kProgramKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+TEST_F(InstallTest, TheUninstallerAsksBeforeDeletingTheSettings) {
+    const std::wstring folder = installed_files::scratchFolder(L"asked");
+    ASSERT_EQ(0u, install(folder));
+    ASSERT_TRUE(testing_program::settings::writeText(testing_program::kSkinKey, nullptr, L"Sky Blue"));
+    RunningCopy launcher;
+    ASSERT_TRUE(launcher.start(folder + L"\\Uninstall.exe"));
+
+    HWND window = waitForUninstallerPage(L"Button", L"&Uninstall");
+    ASSERT_NE(nullptr, window) << testing_program::describeScreen();
+    const RECT frame = testing_program::screenRect(window);
+    ASSERT_TRUE(testing_program::click({frame.left + 12, frame.bottom - 12}));
+    ASSERT_TRUE(waitUntil(kPageTimeoutMs, [&] { return isActive(window); }));
+    testing_program::pressKey(VK_RETURN);  // Uninstall
+
+    // The question, with "No" as the answer Enter gives; the person says yes.
+    DWORD uninstallerId = 0;
+    GetWindowThreadProcessId(window, &uninstallerId);
+    HWND question = nullptr;
+    ASSERT_TRUE(waitUntil(kPageTimeoutMs, [&] {
+        for (HWND shown : testing_program::visibleWindowsOf(uninstallerId))
+            if (shown != window && testing_program::classOf(shown) == L"#32770") question = shown;
+        return question != nullptr;
+    })) << testing_program::describeScreen();
+    EXPECT_NE(std::wstring::npos, textsIn(question).find(L"settings")) << testing::PrintToString(textsIn(question));
+    EXPECT_TRUE(programKeyExists()) << "the settings went before the person answered";
+    testing_program::pressKey('Y');
+
+    ASSERT_NE(nullptr, waitForUninstallerPage(L"Button", L"&Close")) << testing_program::describeScreen();
+    testing_program::pressKey(VK_RETURN);
+    EXPECT_TRUE(waitUntil(kSetupTimeoutMs, [] { return uninstallerWindow() == nullptr; }));
+    EXPECT_TRUE(leftoversOf(folder).empty()) << "left behind:" << testing::PrintToString(leftoversOf(folder));
+    EXPECT_FALSE(programKeyExists()) << "the settings stayed after the person said yes";
+}
+
 // Where the user may not write, the folder page does not go on. Here that
 // place is Linux's /proc (even root cannot add to it), which also shows no free
 // space, so NSIS's page itself keeps Next off; a folder with space but no
