@@ -216,6 +216,8 @@ Function ${UN}ProgramFileFree
   Push $0
   StrCpy $R9 1
   ${If} ${FileExists} "$INSTDIR\${EXE}"
+    ; A read-only copy (from a CD, say) is no running one.
+    SetFileAttributes "$INSTDIR\${EXE}" NORMAL
     ClearErrors
     FileOpen $0 "$INSTDIR\${EXE}" a
     ${If} ${Errors}
