@@ -21,6 +21,7 @@ PACKAGES=(
   wine wine64
   xvfb x11-utils imagemagick
   googletest
+  nsis
   dpkg-dev ca-certificates python3
 )
 
