@@ -43,9 +43,9 @@ void ScreenSampler::clearStop() {
     if (stopEvent_) ResetEvent(stopEvent_);
 }
 
-void ScreenSampler::pause() {
+void ScreenSampler::pause(DWORD ms) {
     // Without the event (no kernel objects left) the plain sleep still paces the loop.
-    if (!stopEvent_ || WaitForSingleObject(stopEvent_, PERIOD_MS) == WAIT_FAILED) Sleep(PERIOD_MS);
+    if (!stopEvent_ || WaitForSingleObject(stopEvent_, ms) == WAIT_FAILED) Sleep(ms);
 }
 
 void ScreenSampler::sampleOnce(s::gui::IWindow* window) {
@@ -59,8 +59,13 @@ void ScreenSampler::run(s::gui::IWindow* window) {
     running_.store(1);
     if (!stopAtOnce && window) {
         do {
+            // The period runs from one look at the keys to the next, so the time a
+            // sample takes does not stretch the wait for the next Alt press.
+            const DWORD lookedAt = GetTickCount();
             if (probe_.altDown()) sampleOnce(window);
-            pause();
+            // A slow window still gets a breath between samples.
+            const DWORD spent = GetTickCount() - lookedAt;
+            pause(spent + MIN_PAUSE_MS < PERIOD_MS ? PERIOD_MS - spent : MIN_PAUSE_MS);
         } while (!isStopRequested());
     }
     running_.store(0);

@@ -29,6 +29,7 @@ public:
     // The event's name: receivers recognise it by this pointer, not by its text.
     static constexpr wchar_t PROCESS_NEW_COLOR[] = L"ProcessNewColor";
     static constexpr DWORD PERIOD_MS = 100;
+    static constexpr DWORD MIN_PAUSE_MS = 10;
 
     // Where samples come from: the system's keyboard and screen, or a test's.
     struct Probe {
@@ -52,8 +53,8 @@ public:
 
 private:
     void sampleOnce(s::gui::IWindow* window);
-    // Waits one period or until a stop is requested.
-    void pause();
+    // Waits `ms` or until a stop is requested.
+    void pause(DWORD ms);
 
     Probe probe_;
     HANDLE stopEvent_;  // owned: manual-reset, set while a stop is requested

@@ -19,7 +19,7 @@ PACKAGES=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   cmake ninja-build
   wine wine64
-  xvfb x11-utils imagemagick
+  xvfb x11-utils imagemagick fonts-wqy-microhei
   googletest
   nsis
   dpkg-dev ca-certificates python3

@@ -4,6 +4,7 @@
 // samples. Exits 1 when a budget is missed, 2 when a figure could not be taken.
 //
 //   program_bench.exe [--starts N] [--presses N] [--samples N] [--idle SECONDS] [--quick]
+//                     [--program FOLDER]   (HueSnap.exe and HueSnap-stripped.exe of another build)
 #include <windows.h>
 
 #include <cstdio>
@@ -31,6 +32,7 @@ struct Options {
     int samples = 3000;
     int idleSeconds = 30;
     int wholeSamples = 200;
+    std::wstring programFolder;  // empty: this program's own folder
 };
 
 // Budgets, as ratios or differences against the bare program of the same run.
@@ -61,7 +63,13 @@ bool parseOptions(int argc, wchar_t** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::wstring name = argv[i];
         if (name == L"--quick") {
-            options = Options{3, 10, 300, 5, 50};
+            options.starts = 3, options.presses = 10, options.samples = 300, options.idleSeconds = 5;
+            options.wholeSamples = 50;
+            continue;
+        }
+        if (name == L"--program" && i + 1 < argc) {
+            options.programFolder = argv[++i];
+            if (!options.programFolder.empty() && options.programFolder.back() != L'\\') options.programFolder += L'\\';
             continue;
         }
         int* target = name == L"--starts"    ? &options.starts
@@ -70,7 +78,8 @@ bool parseOptions(int argc, wchar_t** argv, Options& options) {
                       : name == L"--idle"    ? &options.idleSeconds
                                              : nullptr;
         if (!target || i + 1 >= argc || (*target = _wtoi(argv[++i])) <= 0) {
-            fwprintf(stderr, L"usage: program_bench.exe [--starts N] [--presses N] [--samples N] [--idle S] [--quick]\n");
+            fwprintf(stderr, L"usage: program_bench.exe [--starts N] [--presses N] [--samples N] [--idle S] [--quick] "
+                             L"[--program FOLDER]\n");
             return false;
         }
     }
@@ -154,10 +163,12 @@ COLORREF nextColour(unsigned& seed) {
 // The pointer rests on a new colour, the target window is active (the person
 // works in another program); Alt goes down at a random moment of the sampling
 // period, and the time until the hex field shows the colour is taken.
-double oneAltPress(const MainWindowView& view, HWND mainWindow, COLORREF colour) {
+double oneAltPress(const MainWindowView& view, HWND mainWindow, COLORREF colour, unsigned& seed) {
     ColourTarget target(freeArea(mainWindow, 100), colour);
     if (!target.waitShown(5000) || !testing_program::click(target.centre())) return -1;
-    Sleep(DWORD(GetTickCount() % 100));  // a random phase against the program's sampler
+    // A random phase against the program's sampler: each press takes about as
+    // long as the one before, so the clock alone would hit the same phase each time.
+    Sleep(DWORD(nextColour(seed) % DWORD(SAMPLING_PERIOD_MS)));
     const std::wstring expected = testing_program::rgbText(colour);
     testing_program::keyDown(VK_LMENU);
     const double pressed = nowMs();
@@ -179,7 +190,7 @@ bool measureAltLatency(ChildProcess& child, int presses, Series& latency) {
     if (!view.shownHexField()) return false;
     unsigned seed = 20261209u;
     for (int i = 0; i < presses; ++i) {
-        const double ms = oneAltPress(view, child.shownWindow(), nextColour(seed));
+        const double ms = oneAltPress(view, child.shownWindow(), nextColour(seed), seed);
         if (ms < 0) return false;
         latency.add(ms);
     }
@@ -286,7 +297,8 @@ void checkBudgets(const StartFigures& ours, const StartFigures& theirs, const Ru
 
 int run(const Options& options) {
     const std::wstring folder = folderOfThisProgram();
-    const std::wstring hueSnap = folder + L"HueSnap.exe", bare = folder + L"bare_window.exe";
+    const std::wstring programFolder = options.programFolder.empty() ? folder : options.programFolder;
+    const std::wstring hueSnap = programFolder + L"HueSnap.exe", bare = folder + L"bare_window.exe";
     StartFigures ours, theirs;
     if (!measureStarts(options, hueSnap, bare, ours, theirs)) {
         fwprintf(stderr, L"a start could not be measured (is HueSnap.exe beside this program?)\n");
@@ -301,7 +313,7 @@ int run(const Options& options) {
     const Series wholeSample = measureWholeSamples(options.wholeSamples);
     wprintf(L"%-40ls median %.3f ms, slowest %.3f ms (%zu samples)\n", L"one whole sample (read, apply, store)",
             wholeSample.median(), wholeSample.maximum(), wholeSample.size());
-    const double strippedMiB = fileSizeMiB(folder + L"HueSnap-stripped.exe");
+    const double strippedMiB = fileSizeMiB(programFolder + L"HueSnap-stripped.exe");
     wprintf(L"%-40ls %.2f MiB\n", L"stripped HueSnap.exe", strippedMiB);
     Budgets budgets;
     wprintf(L"\nbudgets\n");
