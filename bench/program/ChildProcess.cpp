@@ -44,11 +44,9 @@ BOOL CALLBACK countWindow(HWND hwnd, LPARAM param) {
 // EnumChildWindows walks every descendant, not only the direct children.
 BOOL CALLBACK countTopLevelWindow(HWND hwnd, LPARAM param) {
     WindowCount* counting = reinterpret_cast<WindowCount*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != counting->processId) return TRUE;
-    ++counting->count;
-    EnumChildWindows(hwnd, countWindow, param);
+    const unsigned long before = counting->count;
+    countWindow(hwnd, param);
+    if (counting->count != before) EnumChildWindows(hwnd, countWindow, param);
     return TRUE;
 }
 
