@@ -37,6 +37,13 @@ class AltKeyHeld {
 public:
     AltKeyHeld() { keyDown(VK_LMENU); }
     ~AltKeyHeld() { keyUp(VK_LMENU); }
+    // Presses it again if the system forgot it. Under Wine a focus change makes
+    // the system re-read the X keyboard, which never saw a key given by
+    // SendInput; on a slow machine that can land after the press. A real hand
+    // keeps the key down, so this only undoes the harness's artefact.
+    void keepDown() const {
+        if ((GetAsyncKeyState(VK_LMENU) & 0x8000) == 0) keyDown(VK_LMENU);
+    }
     AltKeyHeld(const AltKeyHeld&) = delete;
     AltKeyHeld& operator=(const AltKeyHeld&) = delete;
 };

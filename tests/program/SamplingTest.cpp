@@ -54,7 +54,10 @@ TEST_F(Sampling, AltOverAColourSetsTheBackgroundAndStoresIt) {
     SetCursorPos(target.centre().x, target.centre().y);
     {
         AltKeyHeld alt;
-        EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return view.shownHexText() == kTargetHex; }))
+        EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] {
+            alt.keepDown();
+            return view.shownHexText() == kTargetHex;
+        }))
             << "hex field shows " << testing::PrintToString(view.shownHexText());
         EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [] { return storedBackgroundIs(kTargetColour); }))
             << "BackgroundColor is " << testing::PrintToString(settings::describeNumber(kMainView, L"BackgroundColor"));
@@ -100,7 +103,10 @@ TEST_F(Sampling, AltSamplesWhileTheWindowIsIconized) {
     SetCursorPos(target.centre().x, target.centre().y);
     {
         AltKeyHeld alt;
-        EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [] { return storedBackgroundIs(kTargetColour); }))
+        EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] {
+            alt.keepDown();
+            return storedBackgroundIs(kTargetColour);
+        }))
             << "BackgroundColor is " << testing::PrintToString(settings::describeNumber(kMainView, L"BackgroundColor"));
     }
     // The hidden window's field changed too: it shows the colour once restored
