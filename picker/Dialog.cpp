@@ -233,7 +233,10 @@ bool Dialog::onWindowEvent(int kind) {
     if (name == ScreenSampler::PROCESS_NEW_COLOR && window_->getUserEventData()) {
         onSample(*static_cast<const color::ColorValue*>(window_->getUserEventData()));
     } else if (name == HIDDEN_PAGE_EVENT && pagePile_ && roles_[TEXT_ROLE].page) {
+        // Its buttons are measured now that they exist, as the others were.
         pagePile_->add(roles_[TEXT_ROLE].page);
+        fitButtonsToTexts();
+        window_->fitToContent();
     } else if (name == LAYOUT_EVENT && mainColumn_) {
         // The window takes the size its content needs, with the frame around it.
         fitButtonsToTexts();

@@ -4,6 +4,8 @@
 
 #include <cwchar>
 
+#include "tests/support/RegistryValues.h"
+
 namespace testing_install {
 
 const wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tuvo HueSnap";
@@ -44,27 +46,12 @@ bool hasValue(const wchar_t* key, const wchar_t* name) {
 
 bool readText(const wchar_t* key, const wchar_t* name, std::wstring* value) {
     OpenKey open(key, KEY_READ);
-    DWORD type = 0, size = 0;
-    if (!open.get() || RegQueryValueExW(open.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return false;
-    std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-    if (RegQueryValueExW(open.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&text[0]), &size) != ERROR_SUCCESS)
-        return false;
-    text.resize(wcsnlen(text.c_str(), text.size()));
-    *value = text;
-    return true;
+    return testing_registry::readTextValue(open.get(), name, value);
 }
 
 bool readNumber(const wchar_t* key, const wchar_t* name, DWORD* value) {
     OpenKey open(key, KEY_READ);
-    DWORD type = 0, data = 0, size = sizeof(data);
-    if (!open.get() ||
-        RegQueryValueExW(open.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD)
-        return false;
-    *value = data;
-    return true;
+    return testing_registry::readDwordValue(open.get(), name, value);
 }
 
 bool removeValue(const wchar_t* key, const wchar_t* name) {
