@@ -1,0 +1,66 @@
+#include "gui/win/Dpi.h"
+
+namespace s::gui::win {
+
+namespace {
+
+typedef UINT(WINAPI* GetDpiForWindowFn)(HWND);
+// shcore's GetDpiForMonitor with MDT_EFFECTIVE_DPI (0).
+typedef HRESULT(WINAPI* GetDpiForMonitorFn)(HMONITOR, int, UINT*, UINT*);
+constexpr int EFFECTIVE_DPI = 0;
+
+template <typename Fn>
+Fn lookUp(const wchar_t* module, const char* name) {
+    HMODULE library = GetModuleHandleW(module);
+    if (!library) return nullptr;
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+int monitorDpi(HMONITOR monitor) {
+    if (!monitor) return 0;
+    // shcore is not loaded by anything else the program uses; keep it once loaded.
+    static HMODULE shcore = LoadLibraryW(L"shcore.dll");
+    if (!shcore) return 0;
+    auto query = reinterpret_cast<GetDpiForMonitorFn>(
+        reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+    UINT x = 0, y = 0;
+    if (!query || FAILED(query(monitor, EFFECTIVE_DPI, &x, &y))) return 0;
+    return int(y);
+}
+
+}  // namespace
+
+int Dpi::scale(int designUnits, int dpi) {
+    if (dpi <= 0 || dpi == DESIGN) return designUnits;
+    return MulDiv(designUnits, dpi, DESIGN);
+}
+
+int Dpi::unscale(int pixels, int dpi) {
+    if (dpi <= 0 || dpi == DESIGN) return pixels;
+    return MulDiv(pixels, DESIGN, dpi);
+}
+
+int Dpi::forSystem() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : DESIGN;
+}
+
+int Dpi::forWindow(HWND window) {
+    if (!window) return forSystem();
+    static const auto windowQuery = lookUp<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
+    if (windowQuery) {
+        const UINT dpi = windowQuery(window);
+        if (dpi > 0) return int(dpi);
+    }
+    const int dpi = monitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+    return dpi > 0 ? dpi : forSystem();
+}
+
+int Dpi::forPoint(POINT point) {
+    const int dpi = monitorDpi(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST));
+    return dpi > 0 ? dpi : forSystem();
+}
+
+}  // namespace s::gui::win
