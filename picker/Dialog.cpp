@@ -87,7 +87,8 @@ void Dialog::releaseAll() {
     if (window_ && mainColumn_) window_->removeComponent(mainColumn_);
     if (window_) window_->setContent(nullptr);
     objects_.releaseAll();
-    controlCount_ = boxCount_ = labelCount_ = 0;
+    controlCount_ = boxCount_ = labelCount_ = fontCount_ = 0;
+    sizes_.clear();
     if (window_) window_->release();  // the menus go with it
     window_ = nullptr;
 }
@@ -237,12 +238,28 @@ bool Dialog::onWindowEvent(int kind) {
         pagePile_->add(roles_[TEXT_ROLE].page);
         fitButtonsToTexts();
         window_->fitToContent();
+    } else if (name == DialogWindow::DPI_CHANGED_EVENT && mainColumn_ && window_->getUserEventData()) {
+        applyDpi(window_->getUserEventA(), *static_cast<const RECT*>(window_->getUserEventData()));
     } else if (name == LAYOUT_EVENT && mainColumn_) {
         // The window takes the size its content needs, with the frame around it.
         fitButtonsToTexts();
         window_->fitToContent();
     }
     return true;
+}
+
+void Dialog::applyDpi(int dpi, const RECT& suggested) {
+    sizes_.applyAt(dpi);
+    for (int i = 0; i < fontCount_; ++i) fonts_[i]->setDpi(dpi);
+    // Each control makes its font again from its (rescaled) setting and measures its text.
+    for (int i = 0; i < labelCount_; ++i) labels_[i]->setFontSetting(labels_[i]->getFontSetting());
+    for (RolePage& role : roles_) {
+        Button* buttons[] = {role.roleButton, role.copy};
+        for (Button* button : buttons)
+            if (button) button->setFontSetting(button->getFontSetting());
+    }
+    fitButtonsToTexts();
+    window_->takeRectangle(suggested);
 }
 
 void Dialog::onSample(color::ColorValue colour) {

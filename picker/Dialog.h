@@ -23,6 +23,7 @@
 #include "foundation/thread/IPoolable.h"
 #include "foundation/thread/Pooled.h"
 #include "gui/events/IEventListener.h"
+#include "gui/layout/DesignSizes.h"
 #include "image/color/ColorMath.h"
 #include "picker/ColorRole.h"
 #include "picker/DialogCommands.h"
@@ -164,6 +165,13 @@ private:
     s::gui::win::Slider* newSlider(int maximum);
     s::gui::win::TextField* newHexField(color::ColorValue colour);
     void addSpacer(s::gui::win::Box* box, int width, int height);
+    // Sizes in design units, kept in sizes_ so they follow the window's DPI.
+    void fixedSize(s::gui::IComponent* component, int width, int height);
+    void fillWidth(s::gui::IComponent* component, int minimumWidth, int height);
+    void setMargins(s::gui::win::Box* box, int leftRight, int topBottom);
+    void setSizeOverrides(s::gui::win::Box* box, int minWidth, int minHeight, int prefWidth, int prefHeight);
+    // Sizes, fonts and the window itself for a new DPI (window's thread).
+    void applyDpi(int dpi, const RECT& suggested);
     s::gui::win::FontSetting* newFont(int sizeCode);
     bool keep(thread::IPoolable* object);
     void keepControl(s::gui::IControl* control);
@@ -239,6 +247,11 @@ private:
     int boxCount_;
     s::gui::win::Label* labels_[MAX_PAINTED];        // not owned: a view of objects_
     int labelCount_;
+    // The font settings made for the window, which follow its DPI.
+    s::gui::win::FontSetting* fonts_[MAX_PAINTED];   // not owned: a view of objects_
+    int fontCount_ = 0;
+    // Every size the window's content is built with, in design units.
+    s::gui::layout::DesignSizes sizes_;
 
     // The version window, its binding ("AboutWindow") and the binding's skin set: made on
     // first use, kept for later commands, released before everything else.
