@@ -56,6 +56,9 @@ TEST_F(ContrastAndCopyAs, HashHexIsCopiedAndTheChoiceSurvivesARestart) {
     HWND window = startShown();
     ASSERT_NE(nullptr, window);
     ASSERT_TRUE(chooseFromRightClickMenu(window, COPY_AS_MENU, COPY_HASH_HEX));
+    DWORD stored = 0;
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return settings::readNumber(kMainView, L"CopyFormat", &stored); }));
+    EXPECT_EQ(1u, stored) << "CopyFormat";
     ASSERT_TRUE(setClipboardText(L"before"));
     ASSERT_TRUE(clickCopy(MainWindowView(window)));
     EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [] { return clipboardText() == L"#CFE566"; }))
@@ -63,13 +66,16 @@ TEST_F(ContrastAndCopyAs, HashHexIsCopiedAndTheChoiceSurvivesARestart) {
     EXPECT_EQ(L"CFE566", MainWindowView(window).shownHexText()) << "the field keeps showing RRGGBB";
     ASSERT_TRUE(closeWithButton(window));
 
-    window = startShown();
-    ASSERT_NE(nullptr, window);
+    ProgramDriver again;
+    ASSERT_TRUE(again.start());
+    HWND second = again.waitForMainWindow(kStartTimeoutMs);
+    ASSERT_NE(nullptr, second);
     ASSERT_TRUE(setClipboardText(L"before"));
-    ASSERT_TRUE(clickCopy(MainWindowView(window)));
+    ASSERT_TRUE(clickCopy(MainWindowView(second)));
     EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [] { return clipboardText() == L"#CFE566"; }))
         << "after a restart the clipboard holds " << testing::PrintToString(clipboardText());
-    EXPECT_TRUE(closeWithButton(window));
+    EXPECT_TRUE(closeWithButton(second));
+    EXPECT_TRUE(again.waitForExit(kExitTimeoutMs));
 }
 
 // Ctrl+V of a style-sheet colour into the hex field applies it.
