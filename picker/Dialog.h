@@ -77,6 +77,8 @@ public:
     static constexpr wchar_t TEXT_COLOR_VALUE[] = L"TextColor";
     static constexpr wchar_t BACKGROUND_COLOR_VALUE[] = L"BackgroundColor";
     static constexpr wchar_t KEEP_IN_SCREEN_VALUE[] = L"KeepInScreen";
+    static constexpr wchar_t COPY_FORMAT_VALUE[] = L"CopyFormat";
+    static constexpr wchar_t SHOW_CONTRAST_VALUE[] = L"ShowContrast";
     // Recognised by identity: lays the window's content out on the window's thread.
     static constexpr wchar_t LAYOUT_EVENT[] = L"HueSnapLayout";
     // Recognised by identity: makes the windows of the page not shown at start.
@@ -96,6 +98,7 @@ public:
         s::gui::win::Slider* sliders[3];    // hue, saturation, lightness
         s::gui::win::Button* decrease[3];
         s::gui::win::Button* increase[3];
+        s::gui::win::Label* hint;           // the hint line, which also tells why a fix did nothing
     };
 
     // Opens a web page address; true when it was handed to a browser.
@@ -140,6 +143,12 @@ public:
     s::gui::win::PopupMenu* rightClickMenu() const { return rightClickMenu_; }
     s::gui::win::PopupMenu* trayMenu() const { return trayMenu_; }
     bool isKeepInScreen() const { return keepInScreen_; }
+    // The line under the sample with the pair's contrast ratio and grades; its box
+    // is hidden with View > Show Contrast.
+    s::gui::win::Label* contrastLine() const { return contrastLine_; }
+    bool isContrastShown() const { return showContrast_; }
+    // The format the Copy button writes (a ColorText format).
+    int copyFormat() const { return copyFormat_; }
     bool isSamplerRunning() const { return sampler_.isRunning(); }
     // The font settings of a role button's text: regular and bold.
     const s::gui::win::FontSetting* roleFont(bool bold) const { return bold ? boldRoleFont_ : regularRoleFont_; }
@@ -156,7 +165,7 @@ private:
     s::gui::win::Box* buildRoleRow();
     s::gui::win::Box* buildPage(RoleIndex index);
     s::gui::win::Box* buildComponentRow(RoleIndex index, int component);
-    s::gui::win::Box* buildHintColumn();
+    s::gui::win::Box* buildHintColumn(RoleIndex index);
     s::gui::win::Box* buildColourRow(RoleIndex index);
     s::gui::win::Box* newBox(bool row);
     s::gui::win::Label* newLabel(int32_t textId, const wchar_t* text, int sizeCode);
@@ -208,6 +217,15 @@ private:
     void selectSkin(int index);
     void selectLanguage(int index);
     void openPage(int32_t addressText);
+    // ---- Contrast, Copy As and paste (DialogContrast.cpp)
+    void readViewChoices();
+    s::gui::win::Box* buildContrastLine();
+    void showContrast();
+    void fixContrast(double target);
+    void toggleShowContrast();
+    void selectCopyFormat(int format);
+    void onPaste(RoleIndex index);
+    RoleIndex selectedRole() const;
     lang::Localizer* localizer() const;
     int32_t productBase() const;
     void releaseAll();
@@ -222,6 +240,11 @@ private:
     s::gui::win::PopupMenu* trayMenu_;               // owned by the window once attached
     s::gui::win::PopupMenu* skinMenu_;               // owned by the right-click menu
     s::gui::win::PopupMenu* languageMenu_;           // owned by the right-click menu
+    s::gui::win::PopupMenu* copyAsMenu_;             // owned by the right-click menu
+    int copyFormat_;
+    bool showContrast_;
+    s::gui::win::Box* contrastBox_;                  // owned through objects_
+    s::gui::win::Label* contrastLine_;               // owned through objects_
     s::gui::win::Button* titleButtons_[TITLE_BUTTON_COUNT];  // owned through objects_
     thread::win::Thread* samplerThread_;             // owned: made at construction
     ScreenSampler sampler_;                          // samplerRunning / samplerStop live here
@@ -237,7 +260,7 @@ private:
 
     // Everything made for the window, released in reverse order (children before
     // their boxes), and the controls whose texts come from the language pack.
-    static constexpr int MAX_OBJECTS = 160;
+    static constexpr int MAX_OBJECTS = 192;
     OwnedObjects<MAX_OBJECTS> objects_;
     s::gui::IControl* controls_[MAX_OBJECTS];        // not owned: a view of objects_
     int controlCount_;

@@ -186,6 +186,7 @@ bool Dialog::buildControls() {
     setMargins(mainColumn_, 3, 3);
     mainColumn_->add(buildTitleBar());
     mainColumn_->add(buildSamplePanel());
+    mainColumn_->add(buildContrastLine());
     mainColumn_->add(buildRoleRow());
     addSpacer(mainColumn_, 0, 5);
     pagePile_ = newBox(false);
@@ -273,7 +274,7 @@ Box* Dialog::buildPage(RoleIndex index) {
         if (component > 0) addSpacer(page, 0, 6);
         page->add(buildComponentRow(index, component));
     }
-    page->add(buildHintColumn());
+    page->add(buildHintColumn(index));
     page->add(buildColourRow(index));
     addSpacer(page, 0, 2);
     Button* copy = newButton(TEXT_COPY, nullptr, FONT_9_PT);
@@ -301,11 +302,12 @@ Box* Dialog::buildComponentRow(RoleIndex index, int component) {
     return row;
 }
 
-Box* Dialog::buildHintColumn() {
+Box* Dialog::buildHintColumn(RoleIndex index) {
     Box* column = newBox(false);
     if (!column) return nullptr;
     sizes_.setLeftRightMargins(column, 6, 6);
-    column->add(newLabel(TEXT_HINT, nullptr, FONT_8_PT));
+    roles_[index].hint = newLabel(TEXT_HINT, nullptr, FONT_8_PT);
+    column->add(roles_[index].hint);
     column->add(newLabel(TEXT_PRESS_ALT, nullptr, FONT_BOLD_8_PT));
     setSizeOverrides(column, -1, -1, FILL, -1);
     return column;
