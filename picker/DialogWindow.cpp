@@ -81,9 +81,9 @@ void DialogWindow::fitToContent() {
     if (sizeForContent(MINIMUM_CONTENT_WIDTH, &size)) applySize(size, size);
 }
 
-void DialogWindow::growToContent() {
+void DialogWindow::growToContent(int minimumContentWidth) {
     SIZE needed = {};
-    if (!sizeForContent(0, &needed)) return;
+    if (!sizeForContent(minimumContentWidth, &needed)) return;
     RECT outer = {};
     GetWindowRect(getHandle(), &outer);
     const SIZE size = {outer.right - outer.left > needed.cx ? outer.right - outer.left : needed.cx,

@@ -13,13 +13,16 @@ bool systemAltDown() {
 }
 
 // A screen DC made for each sample and released at once: nothing is held while
-// Alt is up. A failing read is passed on as it is (CLR_INVALID).
+// Alt is up. Without a DC or the pointer's place there is nothing to read, and
+// GetPixel with a null DC would not say so reliably: CLR_INVALID, which the
+// loop drops.
 COLORREF systemPixelUnderPointer() {
-    HDC screen = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
     POINT at = {0, 0};
-    GetCursorPos(&at);
+    if (!GetCursorPos(&at)) return CLR_INVALID;
+    HDC screen = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+    if (!screen) return CLR_INVALID;
     const COLORREF colour = GetPixel(screen, at.x, at.y);
-    if (screen) DeleteDC(screen);
+    DeleteDC(screen);
     return colour;
 }
 
@@ -48,8 +51,15 @@ void ScreenSampler::pause(DWORD ms) {
     if (!stopEvent_ || WaitForSingleObject(stopEvent_, ms) == WAIT_FAILED) Sleep(ms);
 }
 
+bool ScreenSampler::isReadColour(COLORREF colour) {
+    return (colour & 0xFF000000) == 0;
+}
+
 void ScreenSampler::sampleOnce(s::gui::IWindow* window) {
     COLORREF colour = probe_.pixelUnderPointer();
+    // A failed read (CLR_INVALID, or anything with the top byte set) is no
+    // colour: the window keeps the one it has and stores nothing.
+    if (!isReadColour(colour)) return;
     // Returns after the window applied it: `colour` may live on this stack.
     window->sendUserEvent(PROCESS_NEW_COLOR, &colour, 0, 0);
 }
