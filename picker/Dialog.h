@@ -193,6 +193,7 @@ private:
     // ---- Set-up steps (Dialog.cpp)
     void buildMenus();
     void readColours();
+    color::ColorValue storedColour(const wchar_t* name, color::ColorValue fallback) const;
     void selectInitialRole();
     void listenToControls();
     void showRole(RoleIndex index);
@@ -246,7 +247,7 @@ private:
     s::gui::win::Box* contrastBox_;                  // owned through objects_
     s::gui::win::Label* contrastLine_;               // owned through objects_
     s::gui::win::Button* titleButtons_[TITLE_BUTTON_COUNT];  // owned through objects_
-    thread::win::Thread* samplerThread_;             // owned: made at construction
+    thread::win::Thread* samplerThread_;             // owned: taken at construction, else at set-up
     ScreenSampler sampler_;                          // samplerRunning / samplerStop live here
     bool keepInScreen_;
     s::gui::win::Box* mainColumn_;                   // owned through objects_

@@ -10,6 +10,7 @@
 #include "DialogTestSupport.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/menuitem/MenuItem.h"
+#include "gui/win/Label.h"
 #include "gui/win/PopupMenu.h"
 #include "lang/Localizer.h"
 #include "picker/DialogCommands.h"
@@ -159,9 +160,11 @@ RECT windowRect(HWND hwnd) {
     return rect;
 }
 
-// Another language has other text lengths: the window takes its content's new
-// minimum (never squeezing the texts) and its title is written again.
-TEST_F(DialogMenuTest, LanguageChangeRetitlesAndRefitsTheWindow) {
+// Another language has other text lengths: the window grows when the new texts
+// need more room (never squeezing them) and otherwise keeps its size, also one
+// the user made larger; the minimum always follows the texts, and the title is
+// written again.
+TEST_F(DialogMenuTest, LanguageChangeGrowsTheWindowOnlyWhenTheTextsNeedIt) {
     Dialog& dialog = start();
     HWND hwnd = dialog.window()->getHandle();
     const RECT before = windowRect(hwnd);
@@ -173,14 +176,28 @@ TEST_F(DialogMenuTest, LanguageChangeRetitlesAndRefitsTheWindow) {
     wchar_t title[64] = {};
     GetWindowTextW(hwnd, title, 64);
     EXPECT_STREQ(texts->getText(500000), title);
+    // Labels give their new text to screen readers too.
+    GetWindowTextW(dialog.sampleLabel()->getHandle(), title, 64);
+    EXPECT_STREQ(texts->getText(900000), title);
     const RECT after = windowRect(hwnd);
     EXPECT_GT(after.right - after.left, before.right - before.left) << "the German texts are longer";
     const SIZE minimum = dialog.window()->getMinimumSize();
     EXPECT_EQ(after.right - after.left, minimum.cx);
     EXPECT_EQ(after.bottom - after.top, minimum.cy);
-    // Back to English: the window may shrink again, the minimum follows.
+
+    // Back to English: the shorter texts fit, so the window keeps its size; the minimum shrinks again.
     command(0);
-    EXPECT_EQ(before.right - before.left, windowRect(hwnd).right - windowRect(hwnd).left);
+    EXPECT_EQ(after.right - after.left, windowRect(hwnd).right - windowRect(hwnd).left);
+    EXPECT_EQ(after.bottom - after.top, windowRect(hwnd).bottom - windowRect(hwnd).top);
+    EXPECT_EQ(before.right - before.left, dialog.window()->getMinimumSize().cx);
+
+    // Made larger by the user than any of the texts need: it stays so.
+    const SIZE large = {after.right - after.left + 120, after.bottom - after.top + 60};
+    SetWindowPos(hwnd, nullptr, 0, 0, large.cx, large.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    command(german);
+    EXPECT_EQ(large.cx, windowRect(hwnd).right - windowRect(hwnd).left);
+    EXPECT_EQ(large.cy, windowRect(hwnd).bottom - windowRect(hwnd).top);
+    EXPECT_EQ(minimum.cx, dialog.window()->getMinimumSize().cx);
 }
 
 // The skin's 1-pixel frame stays visible: the content sits inside it.
