@@ -3,8 +3,11 @@
 // the background colour and lets the user change either role's colour by
 // sampling the screen with Alt held, by the hue / saturation / lightness sliders
 // and their arrow buttons, by typing six hex digits or through the system colour
-// chooser; the role's hex text can be copied to the clipboard. Both colours are
-// written to the window's section "View" at every change.
+// chooser; the role's colour can be copied to the clipboard in the format chosen
+// under Copy As, and a colour text pasted into the hex field is applied. A line
+// under the sample tells the pair's contrast ratio and grades, and the Contrast
+// menu changes the selected role's lightness until the pair reaches AA or AAA.
+// Both colours are written to the window's section "View" at every change.
 //
 // One object listens to everything in its window: the window (closing, user
 // events), every control, both menus and the title-bar buttons. All of that runs

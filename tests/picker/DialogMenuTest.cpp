@@ -50,6 +50,46 @@ TEST(DialogCommandsTest, PagesAndWindowCommands) {
     EXPECT_EQ(Action::TOGGLE_ICONIZED, DialogCommands::decide(900, 3, 0, 500000).action);
 }
 
+TEST(DialogCommandsTest, CopyFormatsAndContrastCommands) {
+    const auto hsl = DialogCommands::decide(403, 3, 16, 500000);
+    EXPECT_EQ(Action::SELECT_COPY_FORMAT, hsl.action);
+    EXPECT_EQ(3, hsl.index);
+    EXPECT_EQ(6, DialogCommands::decide(406, 3, 16, 500000).index);
+    EXPECT_EQ(Action::NONE, DialogCommands::decide(407, 3, 16, 500000).action);
+    const auto aa = DialogCommands::decide(410, 3, 16, 500000), aaa = DialogCommands::decide(411, 3, 16, 500000);
+    EXPECT_EQ(Action::FIX_CONTRAST, aa.action);
+    EXPECT_EQ(Action::FIX_CONTRAST, aaa.action);
+    EXPECT_NE(aa.index, aaa.index);
+    EXPECT_EQ(Action::TOGGLE_SHOW_CONTRAST, DialogCommands::decide(420, 3, 16, 500000).action);
+}
+
+// Keep on Top, separator, View, Copy As, Contrast (Skin and Language follow when given), ...
+TEST(DialogMenusTest, CopyAsAndContrastFollowViewWithTheChosenFormatMarked) {
+    s::gui::win::PopupMenu* unknown = DialogMenus::buildCopyAsMenu(nullptr, 9);
+    ASSERT_NE(nullptr, unknown);
+    EXPECT_TRUE(unknown->isChecked(400)) << "a format number out of range marks the first";
+    unknown->release();
+    s::gui::win::PopupMenu* copyAs = DialogMenus::buildCopyAsMenu(nullptr, 3);
+    ASSERT_NE(nullptr, copyAs);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(i == 3, copyAs->isChecked(400 + i)) << i;
+    s::gui::win::PopupMenu* menu =
+        DialogMenus::buildRightClickMenu(nullptr, DialogMenus::Checks{false, false, true, true}, nullptr, nullptr, copyAs);
+    ASSERT_NE(nullptr, menu);
+    HMENU native = menu->getMenuHandle();
+    auto firstId = [&](int position) {
+        HMENU submenu = GetSubMenu(native, position);
+        return submenu ? int(GetMenuItemID(submenu, 0)) : -1;
+    };
+    EXPECT_EQ(100, int(GetMenuItemID(native, 0)));
+    EXPECT_EQ(135, firstId(2));
+    EXPECT_EQ(400, firstId(3));
+    EXPECT_EQ(410, firstId(4));
+    EXPECT_EQ(10000, firstId(6));
+    EXPECT_TRUE(menu->isChecked(420));
+    EXPECT_TRUE(menu->holdsCommand(411));
+    menu->release();
+}
+
 TEST(DialogMenusTest, TrayMenuHoldsItsCommandsOnly) {
     s::gui::win::PopupMenu* menu = DialogMenus::buildTrayMenu(nullptr);
     ASSERT_NE(nullptr, menu);
