@@ -1,5 +1,5 @@
-// The main window's contrast line, contrast fix, Show Contrast, Copy As and
-// paste, on the real window and store (the window's own thread does the work).
+// The main window's contrast line, contrast fix, Show Contrast and paste, on
+// the real window and store (the window's own thread does the work).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -25,7 +25,6 @@ using Dialog = s::image::gui::dialogs::huesnap::Dialog;
 constexpr int FIX_AA = 410;
 constexpr int FIX_AAA = 411;
 constexpr int SHOW_CONTRAST = 420;
-constexpr int COPY_AS_CSS_RGB = 402;
 constexpr ColorValue WHITE = 0x00FFFFFF;
 constexpr ColorValue GREY_77 = 0x00777777;
 constexpr ColorValue GREY_76 = 0x00767676;
@@ -135,19 +134,6 @@ TEST_F(ContrastDialogTest, ShowContrastHidesTheLineRefitsAndIsStored) {
     EXPECT_TRUE(IsWindowVisible(dialog_->contrastLine()->getHandle()));
     EXPECT_GT(windowHeight(dialog_->window()->getHandle()), hidden);
     EXPECT_NE(std::wstring::npos, line().find(L"1.68:1"));
-}
-
-TEST_F(ContrastDialogTest, CopyAsWritesTheChosenFormatAndIsStored) {
-    start();
-    run(COPY_AS_CSS_RGB);
-    EXPECT_EQ(2, storedInt(Dialog::COPY_FORMAT_VALUE));
-    click(dialog_->rolePage(Dialog::BACKGROUND_ROLE).copy);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
-    if (data) GlobalUnlock(data);
-    CloseClipboard();
-    EXPECT_EQ(L"rgb(207, 229, 102)", copied);
 }
 
 TEST_F(ContrastDialogTest, PasteAppliesAColourTextAndRefusesAnyOther) {
