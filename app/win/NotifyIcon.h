@@ -60,7 +60,7 @@ private:
 
     HWND window_ = nullptr;  // not owned
     bool present_ = false;
-    bool added_ = false;    // the shell took the last add
+    bool added_ = false;   // the shell took the last add
     int retriesLeft_ = 0;  // tries left for a pending add
 };
 

@@ -114,7 +114,9 @@ TEST_F(WindowBehaviour, MaximizedSurvivesTheNotificationAreaAndAnEndWhileMinimiz
     HWND minimise = MainWindowView(window).minimiseButton();
     ASSERT_NE(nullptr, minimise);
     ASSERT_TRUE(click(centreOf(minimise)));
-    ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return IsIconic(window) != FALSE; }));
+    ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return IsIconic(window) != FALSE; }))
+        << "not minimized; maximized: " << (IsZoomed(window) != FALSE)
+        << " (a restore that takes it down moves the button)";
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(program_.waitForExit(kExitTimeoutMs));
     DWORD maximized = 0;
