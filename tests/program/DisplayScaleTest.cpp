@@ -175,10 +175,12 @@ TEST_P(DisplayScale, TheWholeWindowScalesAndWorks) {
     ASSERT_NE(nullptr, window);
     const RECT rect = screenRect(window);
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    // 2 pixels per side of rounding; text grows by the font's own rounding, a tenth at most.
-    EXPECT_GE(width, scaled(design.cx, dpi) - 4);
+    // 2 pixels per side of rounding; text grows or shrinks by the font's own
+    // rounding (a point size rounds to whole pixels at each DPI): a tenth at most
+    // above, a fiftieth at most below (the contrast line's three text lines).
+    EXPECT_GE(width, scaled(design.cx, dpi) - 4 - scaled(design.cx, dpi) / 50);
     EXPECT_LE(width, scaled(design.cx, dpi) + 4 + scaled(design.cx, dpi) / 10);
-    EXPECT_GE(height, scaled(design.cy, dpi) - 4);
+    EXPECT_GE(height, scaled(design.cy, dpi) - 4 - scaled(design.cy, dpi) / 50);
     EXPECT_LE(height, scaled(design.cy, dpi) + 4 + scaled(design.cy, dpi) / 10);
     expectFrameAllAround(window, dpi);
     expectBodyDragMoves(window);
