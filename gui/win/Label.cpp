@@ -50,8 +50,7 @@ void Label::reset() {
 bool Label::create(HWND parent) {
     if (isBound()) return true;
     if (!NativeChild::ensureClass()) return false;  // the registration reported it
-    // The window text is the shown text from the start (see showToReaders).
-    if (!createNative(EX_STYLE, NativeChild::CLASS_NAME, nullptr, STYLE, 0, parent)) return false;
+    if (!createNative(EX_STYLE, NativeChild::CLASS_NAME, L"", STYLE, 0, parent)) return false;
     placeCreated();
     return true;
 }
@@ -78,7 +77,6 @@ bool Label::replaceText(const wchar_t* text, bool repaint) {
         return savedText_.set(text ? text : L"");
     }
     if (sameText(text, core_.text()) || !core_.setText(text)) return false;
-    showToReaders();
     measureText();
     ControlCore::relayoutAbove(*this);
     if (repaint) repaintNow();
@@ -93,7 +91,6 @@ void Label::showTemporaryText(const wchar_t* text, bool repaint, int durationMs)
 void Label::onTemporaryText(const TemporaryText& request) {
     if (!saved_) saved_ = savedText_.set(core_.text());
     if (core_.setText(request.text)) {
-        showToReaders();
         measureText();
         ControlCore::relayoutAbove(*this);
         if (request.repaint) repaintNow();
@@ -107,18 +104,25 @@ void Label::restoreSavedText() {
     saved_ = false;
     core_.setText(savedText_.c_str());
     savedText_.reset();
-    showToReaders();
     measureText();
     ControlCore::relayoutAbove(*this);
     repaintNow();
 }
 
-// The label paints its text itself; the window text is what screen readers and
-// UI automation read (WM_GETTEXT, also from other processes), so it follows the
-// shown text, temporary texts included. The default handling stores it; the
-// label never paints it.
-void Label::showToReaders() {
-    if (isBound()) DefWindowProcW(handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(core_.text()));
+// The label paints its text itself; screen readers and UI automation read a
+// window's text with WM_GETTEXT (also from other processes), so the label
+// answers it with the text it shows at that moment, temporary texts included.
+// Answered here rather than stored as the native window text: nothing has to
+// follow each change, and the shown text and the answer can never differ.
+LRESULT Label::answerGetText(WPARAM room, LPARAM buffer) const {
+    const wchar_t* text = core_.text() ? core_.text() : L"";
+    const size_t length = std::wcslen(text);
+    if (room == 0 || buffer == 0) return 0;
+    const size_t copied = length < room - 1 ? length : room - 1;
+    wchar_t* out = reinterpret_cast<wchar_t*>(buffer);
+    std::wmemcpy(out, text, copied);
+    out[copied] = L'\0';
+    return LRESULT(copied);
 }
 
 void Label::measureText() {
@@ -196,6 +200,12 @@ bool Label::handleFirst(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             return true;
         case WM_GETFONT:
             *result = reinterpret_cast<LRESULT>(core_.font());
+            return true;
+        case WM_GETTEXT:
+            *result = answerGetText(wp, lp);
+            return true;
+        case WM_GETTEXTLENGTH:
+            *result = LRESULT(std::wcslen(core_.text() ? core_.text() : L""));
             return true;
         case WM_NCHITTEST:
             if (link_) return false;
