@@ -55,6 +55,7 @@ bool Dialog::openAddress(const wchar_t* address) {
 
 Dialog::Dialog() : window_(nullptr), samplerThread_(thread::win::Thread::acquire()), controlCount_(0),
       boxCount_(0), labelCount_(0) {
+    sampler_.setWatcher(&lens_);
     reset();
 }
 
@@ -72,6 +73,7 @@ void Dialog::reset() {
     rightClickMenu_ = trayMenu_ = skinMenu_ = languageMenu_ = nullptr;
     for (Button*& button : titleButtons_) button = nullptr;
     keepInScreen_ = false;
+    lens_.setEnabled(true);
     mainColumn_ = samplePanel_ = pagePile_ = nullptr;
     sampleLabel_ = nullptr;
     sampleFont_ = regularRoleFont_ = boldRoleFont_ = nullptr;
@@ -141,8 +143,10 @@ void Dialog::buildMenus() {
     languageMenu_ = DialogMenus::buildLanguageMenu(texts);
     map::IMappedData* store = appWindow_->application()->getStore();
     keepInScreen_ = store && store->getBool(appWindow_->sectionPath(VIEW_SECTION), KEEP_IN_SCREEN_VALUE, false);
+    lens_.setEnabled(!store || store->getBool(appWindow_->sectionPath(VIEW_SECTION), MAGNIFIER_VALUE, true));
     const DialogMenus::Checks checks{window_->isKeepOnTop(), keepInScreen_,
-                                     window_->getMiddleClickAction() == app::IAppWindow::ACTION_CLOSE};
+                                     window_->getMiddleClickAction() == app::IAppWindow::ACTION_CLOSE,
+                                     lens_.isEnabled()};
     rightClickMenu_ = DialogMenus::buildRightClickMenu(texts, checks, skinMenu_, languageMenu_);
 }
 
@@ -418,6 +422,9 @@ void Dialog::runCommand(int command) {
     case Action::TOGGLE_MIDDLE_CLICK:
         toggleMiddleClick();
         break;
+    case Action::TOGGLE_MAGNIFIER:
+        toggleMagnifier();
+        break;
     case Action::SELECT_SKIN:
         selectSkin(decision.index);
         break;
@@ -457,6 +464,14 @@ void Dialog::toggleMiddleClick() {
     window_->setMiddleClickAction(action);
     appWindow_->setMiddleClickAction(action);
     if (rightClickMenu_) rightClickMenu_->setChecked(DialogCommands::MIDDLE_CLICK_CLOSES, !closes);
+}
+
+void Dialog::toggleMagnifier() {
+    const bool on = !lens_.isEnabled();
+    lens_.setEnabled(on);
+    if (rightClickMenu_) rightClickMenu_->setChecked(DialogCommands::MAGNIFIER, on);
+    map::IMappedData* store = appWindow_->application()->getStore();
+    if (store) store->setBool(appWindow_->sectionPath(VIEW_SECTION), MAGNIFIER_VALUE, on);
 }
 
 void Dialog::selectSkin(int index) {

@@ -55,6 +55,7 @@ PopupMenu* buildViewMenu(lang::Localizer* localizer, const DialogMenus::Checks& 
     if (!menu) return nullptr;
     addText(menu, localizer, C::TEXT_KEEP_IN_SCREEN, C::KEEP_IN_SCREEN, checks.keepInScreen);
     addText(menu, localizer, C::TEXT_MIDDLE_CLICK_CLOSES, C::MIDDLE_CLICK_CLOSES, checks.middleClickCloses);
+    addText(menu, localizer, C::TEXT_MAGNIFIER, C::MAGNIFIER, checks.magnifier);
     return menu;
 }
 

@@ -27,6 +27,7 @@ struct DialogMenus {
         bool keepOnTop;
         bool keepInScreen;
         bool middleClickCloses;
+        bool magnifier;
     };
 
     static s::gui::win::PopupMenu* buildTrayMenu(lang::Localizer* localizer);

@@ -1,6 +1,7 @@
 #include "picker/ScreenSampler.h"
 
 #include "gui/IWindow.h"
+#include "picker/ISampleWatcher.h"
 
 namespace s::image::gui::dialogs::huesnap {
 
@@ -12,12 +13,16 @@ bool systemAltDown() {
     return (GetAsyncKeyState(VK_LMENU) & 0x8000) != 0 || (GetAsyncKeyState(VK_RMENU) & 0x8000) != 0;
 }
 
-// A screen DC made for each sample and released at once: nothing is held while
-// Alt is up. A failing read is passed on as it is (CLR_INVALID).
-COLORREF systemPixelUnderPointer() {
-    HDC screen = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+POINT systemPointer() {
     POINT at = {0, 0};
     GetCursorPos(&at);
+    return at;
+}
+
+// A screen DC made for each sample and released at once: nothing is held while
+// Alt is up. A failing read is passed on as it is (CLR_INVALID).
+COLORREF systemPixelAt(POINT at) {
+    HDC screen = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
     const COLORREF colour = GetPixel(screen, at.x, at.y);
     if (screen) DeleteDC(screen);
     return colour;
@@ -25,7 +30,7 @@ COLORREF systemPixelUnderPointer() {
 
 }  // namespace
 
-ScreenSampler::Probe ScreenSampler::systemProbe() { return Probe{systemAltDown, systemPixelUnderPointer}; }
+ScreenSampler::Probe ScreenSampler::systemProbe() { return Probe{systemAltDown, systemPointer, systemPixelAt}; }
 
 ScreenSampler::ScreenSampler(Probe probe) : probe_(probe), stopEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
@@ -49,9 +54,12 @@ void ScreenSampler::pause(DWORD ms) {
 }
 
 void ScreenSampler::sampleOnce(s::gui::IWindow* window) {
-    COLORREF colour = probe_.pixelUnderPointer();
+    const POINT at = probe_.pointer();
+    if (watcher_) watcher_->beforeRead(at);
+    COLORREF colour = probe_.pixelAt(at);
     // Returns after the window applied it: `colour` may live on this stack.
     window->sendUserEvent(PROCESS_NEW_COLOR, &colour, 0, 0);
+    if (watcher_) watcher_->afterRead(at, colour);
 }
 
 void ScreenSampler::run(s::gui::IWindow* window) {
@@ -62,12 +70,17 @@ void ScreenSampler::run(s::gui::IWindow* window) {
             // The period runs from one look at the keys to the next, so the time a
             // sample takes does not stretch the wait for the next Alt press.
             const DWORD lookedAt = GetTickCount();
-            if (probe_.altDown()) sampleOnce(window);
+            if (probe_.altDown()) {
+                sampleOnce(window);
+            } else if (watcher_) {
+                watcher_->readingPaused();
+            }
             // A slow window still gets a breath between samples.
             const DWORD spent = GetTickCount() - lookedAt;
             pause(spent + MIN_PAUSE_MS < PERIOD_MS ? PERIOD_MS - spent : MIN_PAUSE_MS);
         } while (!isStopRequested());
     }
+    if (watcher_) watcher_->readingPaused();
     running_.store(0);
 }
 

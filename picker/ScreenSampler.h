@@ -24,6 +24,8 @@ class IWindow;
 
 namespace s::image::gui::dialogs::huesnap {
 
+class ISampleWatcher;
+
 class ScreenSampler {
 public:
     // The event's name: receivers recognise it by this pointer, not by its text.
@@ -33,8 +35,9 @@ public:
 
     // Where samples come from: the system's keyboard and screen, or a test's.
     struct Probe {
-        bool (*altDown)();               // either Alt key down at this moment
-        COLORREF (*pixelUnderPointer)();  // the screen pixel under the pointer
+        bool (*altDown)();           // either Alt key down at this moment
+        POINT (*pointer)();          // where the pointer is now
+        COLORREF (*pixelAt)(POINT);  // the screen pixel there
     };
     static Probe systemProbe();
 
@@ -43,6 +46,8 @@ public:
     ScreenSampler(const ScreenSampler&) = delete;
     ScreenSampler& operator=(const ScreenSampler&) = delete;
 
+    // Not owned; set before the loop runs (null: none).
+    void setWatcher(ISampleWatcher* watcher) { watcher_ = watcher; }
     // The loop: samples into `window` (not owned) until a stop is requested.
     void run(s::gui::IWindow* window);
     void requestStop();
@@ -57,6 +62,7 @@ private:
     void pause(DWORD ms);
 
     Probe probe_;
+    ISampleWatcher* watcher_ = nullptr;  // not owned
     HANDLE stopEvent_;  // owned: manual-reset, set while a stop is requested
     std::atomic<uint8_t> running_{0};
     std::atomic<uint8_t> stop_{0};

@@ -70,6 +70,20 @@ picture main-francais.png "Sky Blue" French
 picture main-russian.png "Sky Blue" Russian
 picture version-window.png "Sky Blue" English 10000 "Version Information"
 
+# The magnifier: Alt held over coloured letters in another window, the pointer
+# on a letter's edge; the picture takes the letters and the lens beside them.
+wine_run "$EXE" &
+pid=$!
+wine_run "$WINCTL" wait "$TITLE" 60000 || fail "the program's window did not appear"
+wine_run "$WINCTL" hold-alt 600 300 4000 &
+holder=$!
+sleep 2.5
+import -window root -crop 360x260+590+290 +repage "$OUT/lens.png" || fail "could not save $OUT/lens.png"
+echo "picture: $OUT/lens.png"
+wait "$holder" || fail "could not hold Alt over the letters"
+wine_run "$WINCTL" close "$TITLE" 30000 || fail "the program did not close"
+wait "$pid" || true
+
 # The sheet of all languages: the English names in the pack's order, one
 # picture each, tiled seven to a row. Screenshots have few colours: 256 keep
 # them as they are and the sheet small.

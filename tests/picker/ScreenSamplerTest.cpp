@@ -22,7 +22,8 @@ using s::image::gui::dialogs::huesnap::ScreenSampler;
 std::atomic<bool> altHeld{false};
 std::atomic<COLORREF> nextColour{0};
 bool fakeAltDown() { return altHeld.load(); }
-COLORREF fakePixel() { return nextColour.fetch_add(1); }
+POINT fakePointer() { return POINT{7, 9}; }
+COLORREF fakePixel(POINT) { return nextColour.fetch_add(1); }
 
 // Records each sample on the window's thread, and tells when one arrived.
 class SampleRecorder : public s::gui::events::IEventListener {
@@ -70,7 +71,7 @@ protected:
 
     s::gui::win::Window* window_ = s::gui::win::Window::acquire();
     SampleRecorder recorder_{window_};
-    ScreenSampler sampler_{ScreenSampler::Probe{fakeAltDown, fakePixel}};
+    ScreenSampler sampler_{ScreenSampler::Probe{fakeAltDown, fakePointer, fakePixel}};
     SamplerTask task_;
     s::thread::win::Thread* thread_ = s::thread::win::Thread::acquire();
 };
@@ -143,9 +144,9 @@ TEST(ScreenSamplerProbe, ReadsThePixelUnderThePointerWithoutKeepingGdiObjects) {
     const COLORREF expected = GetPixel(screen, at.x, at.y);
     ReleaseDC(nullptr, screen);
     // Warm-up: the first screen DCs leave lasting objects of the display driver.
-    for (int i = 0; i < 5; ++i) probe.pixelUnderPointer();
+    for (int i = 0; i < 5; ++i) probe.pixelAt(probe.pointer());
     const testing_resources::Counts before = testing_resources::current();
-    for (int i = 0; i < 50; ++i) EXPECT_EQ(probe.pixelUnderPointer(), expected);
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(probe.pixelAt(probe.pointer()), expected);
     EXPECT_EQ(testing_resources::current().gdi, before.gdi);
 }
 

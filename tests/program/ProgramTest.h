@@ -19,7 +19,7 @@ constexpr DWORD kExitTimeoutMs = 30000;
 // The right-click menu's items that are not separators, in order.
 enum RightClickItem { KEEP_ON_TOP = 0, VIEW_MENU, SKIN_MENU, LANGUAGE_MENU, ABOUT_MENU, CLOSE_ITEM };
 // The View submenu's items.
-enum ViewItem { KEEP_IN_SCREEN_ITEM = 0, CLOSE_BY_MIDDLE_CLICK_ITEM };
+enum ViewItem { KEEP_IN_SCREEN_ITEM = 0, CLOSE_BY_MIDDLE_CLICK_ITEM, MAGNIFIER_ITEM };
 // The About submenu's items (the notification-icon menu has the same About submenu).
 enum AboutItem { VERSION_ITEM = 0, SOFTWARE_PAGE_ITEM, TELL_DEVELOPERS_ITEM, MORE_SOFTWARE_ITEM, WORKPLACE_ITEM };
 // The notification-icon menu's items that are not separators.
