@@ -170,9 +170,9 @@ TEST_F(Lens, SwitchedOffInTheViewMenuNoLensAppearsAlsoAfterARestart) {
     EXPECT_TRUE(again.waitForExit(kExitTimeoutMs));
 }
 
-// The pointer jumps from the amber square it magnifies onto the middle of the
-// lens, where the target below is blue: every sample from then on is blue, and
-// not one shows what the lens was showing there.
+// The pointer jumps from the amber square it magnifies onto the lens's hex row,
+// where the target below is blue: every sample from then on is blue, and not
+// one shows what the lens was showing there.
 TEST_F(Lens, APointerJumpingOntoTheLensSamplesWhatIsBelowIt) {
     HWND window = startShown();
     ASSERT_NE(nullptr, window);
@@ -189,7 +189,8 @@ TEST_F(Lens, APointerJumpingOntoTheLensSamplesWhatIsBelowIt) {
         alt.keepDown();
         return textOf(lens) == amber && view.shownHexText() == amber;
     }));
-    const POINT onLens = centreOf(lens);
+    const RECT last = screenRect(lens);
+    const POINT onLens = {last.left + 2, last.bottom - 2};  // the hex row's dark corner
     ASSERT_EQ(target.window(), WindowFromPoint(onLens)) << "the target does not reach under the lens";
     SetCursorPos(onLens.x, onLens.y);
     std::vector<std::wstring> seen;
