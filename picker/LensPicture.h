@@ -22,19 +22,19 @@ public:
     static constexpr int GRID_UNITS = 1;
     static constexpr int OUTLINE_UNITS = 2;  // laid over the grid around the centre and into its square
     static constexpr int TEXT_ROW_UNITS = 18;
-    static constexpr int FONT_UNITS = 13;    // the hex text's character height
+    static constexpr int FONT_UNITS = 13;  // the hex text's character height
     static constexpr uint32_t GRID_COLOUR = 0x00404040;
     static constexpr uint32_t TEXT_ROW_COLOUR = 0x00202020;
     static constexpr COLORREF TEXT_COLOUR = RGB(0xFF, 0xFF, 0xFF);
 
     struct Geometry {
-        int cell;     // a square's side, pixels
-        int grid;     // a grid line's width
-        int outline;  // the centre outline's width, measured from the square's outer grid edge
-        int pitch;    // from one square to the next: cell + grid
-        int gridSide; // the grid's width and height, outer lines included
-        int textRow;  // the height of the hex row under the grid
-        int font;     // the hex text's character height
+        int cell;      // a square's side, pixels
+        int grid;      // a grid line's width
+        int outline;   // the centre outline's width, measured from the square's outer grid edge
+        int pitch;     // from one square to the next: cell + grid
+        int gridSide;  // the grid's width and height, outer lines included
+        int textRow;   // the height of the hex row under the grid
+        int font;      // the hex text's character height
         int width;
         int height;
     };

@@ -7,7 +7,7 @@ namespace {
 // One axis: `centre` is the pointer, [areaStart, areaEnd) the work area.
 // Answers the lens's first pixel on that axis.
 int placeOnAxis(int centre, int size, int reach, int gap, int areaStart, int areaEnd) {
-    const int after = centre + reach + 1 + gap;    // below / right: the default side
+    const int after = centre + reach + 1 + gap;      // below / right: the default side
     const int before = centre - reach - gap - size;  // above / left
     if (after + size <= areaEnd) return after;
     if (before >= areaStart) return before;
@@ -21,8 +21,12 @@ int placeOnAxis(int centre, int size, int reach, int gap, int areaStart, int are
 
 // Squared distance from the point to the rectangle (0 inside).
 long long distanceSquared(POINT point, const RECT& area) {
-    const long long dx = point.x < area.left ? area.left - point.x : point.x >= area.right ? point.x - area.right + 1 : 0;
-    const long long dy = point.y < area.top ? area.top - point.y : point.y >= area.bottom ? point.y - area.bottom + 1 : 0;
+    const long long dx = point.x < area.left     ? area.left - point.x
+                         : point.x >= area.right ? point.x - area.right + 1
+                                                 : 0;
+    const long long dy = point.y < area.top       ? area.top - point.y
+                         : point.y >= area.bottom ? point.y - area.bottom + 1
+                                                  : 0;
     return dx * dx + dy * dy;
 }
 

@@ -75,10 +75,10 @@ picture version-window.png "Sky Blue" English 10000 "Version Information"
 wine_run "$EXE" &
 pid=$!
 wine_run "$WINCTL" wait "$TITLE" 60000 || fail "the program's window did not appear"
-wine_run "$WINCTL" hold-alt 600 300 4000 &
+wine_run "$WINCTL" hold-alt 760 120 4000 &
 holder=$!
 sleep 2.5
-import -window root -crop 360x260+590+290 +repage "$OUT/lens.png" || fail "could not save $OUT/lens.png"
+import -window root -crop 360x240+740+110 +repage "$OUT/lens.png" || fail "could not save $OUT/lens.png"
 echo "picture: $OUT/lens.png"
 wait "$holder" || fail "could not hold Alt over the letters"
 wine_run "$WINCTL" close "$TITLE" 30000 || fail "the program did not close"

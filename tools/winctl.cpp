@@ -110,7 +110,7 @@ int holdAlt(int x, int y, DWORD ms) {
                                 nullptr, nullptr, letters.hInstance, nullptr);
     if (!hwnd) return 1;
     SetForegroundWindow(hwnd);
-    SetCursorPos(x + 38, y + 52);  // the left edge of the "H"
+    SetCursorPos(x + 17, y + 52);  // the left edge of the "H"
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < ms) {
         if ((GetAsyncKeyState(VK_LMENU) & 0x8000) == 0) sendAlt(true);

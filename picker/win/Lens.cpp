@@ -15,26 +15,26 @@ constexpr DWORD EXCLUDE_FROM_CAPTURE = 0x11;  // WDA_EXCLUDEFROMCAPTURE, Windows
 
 LRESULT CALLBACK lensProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;  // the picture covers every pixel
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        const HDC picture = reinterpret_cast<HDC>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (dc && picture) {
-            const RECT& area = paint.rcPaint;
-            BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, picture, area.left,
-                   area.top, SRCCOPY);
+        case WM_ERASEBKGND:
+            return 1;  // the picture covers every pixel
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            const HDC picture = reinterpret_cast<HDC>(GetWindowLongPtrW(window, GWLP_USERDATA));
+            if (dc && picture) {
+                const RECT& area = paint.rcPaint;
+                BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, picture, area.left,
+                       area.top, SRCCOPY);
+            }
+            EndPaint(window, &paint);
+            return 0;
         }
-        EndPaint(window, &paint);
-        return 0;
-    }
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;  // clicks go to the window below
-    case WM_MOUSEACTIVATE:
-        return MA_NOACTIVATE;
-    default:
-        return DefWindowProcW(window, message, wp, lp);
+        case WM_NCHITTEST:
+            return HTTRANSPARENT;  // clicks go to the window below
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
+        default:
+            return DefWindowProcW(window, message, wp, lp);
     }
 }
 
@@ -54,9 +54,9 @@ bool registerClass() {
 bool excludeFromCapture(HWND window) {
     using SetAffinity = BOOL(WINAPI*)(HWND, DWORD);
     const HMODULE user = GetModuleHandleW(L"user32.dll");
-    const auto set = user ? reinterpret_cast<SetAffinity>(
-                                reinterpret_cast<void*>(GetProcAddress(user, "SetWindowDisplayAffinity")))
-                          : nullptr;
+    const auto set =
+        user ? reinterpret_cast<SetAffinity>(reinterpret_cast<void*>(GetProcAddress(user, "SetWindowDisplayAffinity")))
+             : nullptr;
     return set && set(window, EXCLUDE_FROM_CAPTURE);
 }
 
@@ -138,10 +138,9 @@ void Lens::readingPaused() {
 bool Lens::open(int dpi) {
     if (!window_) {
         if (!registerClass()) return false;
-        window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED |
-                                      WS_EX_TRANSPARENT,
-                                  CLASS_NAME, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
-                                  nullptr);
+        window_ = CreateWindowExW(
+            WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT, CLASS_NAME, L"",
+            WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         if (!window_) return false;
         // Layered with full opacity: the system then lets clicks through (with
         // WS_EX_TRANSPARENT) and shows what WM_PAINT draws.

@@ -61,18 +61,18 @@ private:
     void handleMessages();
 
     std::atomic<bool> enabled_{true};
-    HWND window_ = nullptr;          // owned, on the sampler's thread
-    bool excluded_ = false;          // the system keeps the window out of screen reads
+    HWND window_ = nullptr;  // owned, on the sampler's thread
+    bool excluded_ = false;  // the system keeps the window out of screen reads
     bool shown_ = false;
-    bool captured_ = false;          // block_ holds the block around the point being read
-    RECT shownAt_ = {0, 0, 0, 0};    // on the screen, while shown
+    bool captured_ = false;        // block_ holds the block around the point being read
+    RECT shownAt_ = {0, 0, 0, 0};  // on the screen, while shown
     int dpi_ = 0;
     LensPicture::Geometry geometry_ = {};
-    HDC pictureDC_ = nullptr;        // owned, with picture_ and font_ selected
-    HBITMAP picture_ = nullptr;      // owned: the lens's pixels
+    HDC pictureDC_ = nullptr;    // owned, with picture_ and font_ selected
+    HBITMAP picture_ = nullptr;  // owned: the lens's pixels
     HGDIOBJ oldPicture_ = nullptr;
-    uint32_t* pixels_ = nullptr;     // picture_'s bits
-    HFONT font_ = nullptr;           // owned
+    uint32_t* pixels_ = nullptr;  // picture_'s bits
+    HFONT font_ = nullptr;        // owned
     HGDIOBJ oldFont_ = nullptr;
     HDC blockDC_ = nullptr;          // owned, with blockBitmap_ selected
     HBITMAP blockBitmap_ = nullptr;  // owned: the screen block around the pointer

@@ -43,15 +43,15 @@ TEST(LensPlacement, GoesBelowRightAndFlipsOnlyOnTheAxisThatRunsOut) {
         bool left, above;
     };
     const Case cases[] = {
-        {{640, 500}, false, false},   // the middle: the default side
-        {{2, 500}, false, false},     // left edge: the default side has room
-        {{640, 2}, false, false},     // top edge
-        {{0, 0}, false, false},       // top-left corner
-        {{1279, 500}, true, false},   // right edge
-        {{640, 1023}, false, true},   // bottom edge
-        {{1279, 1023}, true, true},   // bottom-right corner
-        {{1279, 0}, true, false},     // top-right corner
-        {{0, 1023}, false, true},     // bottom-left corner
+        {{640, 500}, false, false},                        // the middle: the default side
+        {{2, 500}, false, false},                          // left edge: the default side has room
+        {{640, 2}, false, false},                          // top edge
+        {{0, 0}, false, false},                            // top-left corner
+        {{1279, 500}, true, false},                        // right edge
+        {{640, 1023}, false, true},                        // bottom edge
+        {{1279, 1023}, true, true},                        // bottom-right corner
+        {{1279, 0}, true, false},                          // top-right corner
+        {{0, 1023}, false, true},                          // bottom-left corner
         {{1280 - 5 - 1 - kGap - 122, 500}, false, false},  // the last pointer column that still fits on the right
         {{1280 - 5 - kGap - 122, 500}, true, false},       // one further: flipped
     };

@@ -40,9 +40,9 @@ private:
         blue.lpszClassName = L"LensTestBlue";
         RegisterClassW(&blue);
         const RECT& a = self->area_;
-        self->window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, blue.lpszClassName, L"", WS_POPUP,
-                                        a.left, a.top, a.right - a.left, a.bottom - a.top, nullptr, nullptr,
-                                        blue.hInstance, nullptr);
+        self->window_ =
+            CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, blue.lpszClassName, L"", WS_POPUP, a.left, a.top,
+                            a.right - a.left, a.bottom - a.top, nullptr, nullptr, blue.hInstance, nullptr);
         ShowWindow(self->window_, SW_SHOWNOACTIVATE);
         UpdateWindow(self->window_);
         SetEvent(self->ready_);

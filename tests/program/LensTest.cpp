@@ -23,7 +23,7 @@ namespace {
 const wchar_t kLensClass[] = L"HueSnapLens";
 constexpr int kCells = 11;  // screen pixels on each side of the lens's grid
 constexpr int kReach = kCells / 2;
-constexpr int kGrid = 1;    // grid lines at 96 DPI, the tests' display
+constexpr int kGrid = 1;  // grid lines at 96 DPI, the tests' display
 
 // An 11 x 11 pattern no two neighbours of which agree, dark in the centre.
 COLORREF pattern(int dx, int dy) {
@@ -31,7 +31,9 @@ COLORREF pattern(int dx, int dy) {
     return RGB(0x80 + dx * 12, 0x80 + dy * 12, (dx * dy) & 1 ? 0xF0 : 0x10);
 }
 
-COLORREF allAmber(int, int) { return RGB(0xE0, 0x90, 0x10); }
+COLORREF allAmber(int, int) {
+    return RGB(0xE0, 0x90, 0x10);
+}
 
 HWND visibleLens(DWORD processId) {
     for (HWND window : visibleWindowsOf(processId))
@@ -52,7 +54,8 @@ RECT areaAwayFrom(HWND mainWindow, int side, bool corner = false) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     if (corner) return {width - side, height - side, width, height};
     const RECT window = screenRect(mainWindow);
-    const RECT candidates[] = {{200, 100, 200 + side, 100 + side}, {width - 20 - side, 100, width - 20, 100 + side},
+    const RECT candidates[] = {{200, 100, 200 + side, 100 + side},
+                               {width - 20 - side, 100, width - 20, 100 + side},
                                {200, height - 20 - side, 200 + side, height - 20}};
     RECT overlap;
     for (const RECT& area : candidates)
@@ -92,10 +95,12 @@ TEST_F(Lens, ShowsThePixelsAroundThePointerWithTheCentreOutlinedAndItsHexAndGoes
         AltKeyHeld alt;
         HWND lens = waitForLens(alt);
         ASSERT_NE(nullptr, lens) << "no lens appeared while Alt was held";
-        EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] {
-            alt.keepDown();
-            return textOf(lens) == L"203040" && view.shownHexText() == L"203040";
-        })) << "the lens gives " << testing::PrintToString(textOf(lens)) << ", the window "
+        EXPECT_TRUE(waitUntil(kReactionTimeoutMs,
+                              [&] {
+                                  alt.keepDown();
+                                  return textOf(lens) == L"203040" && view.shownHexText() == L"203040";
+                              }))
+            << "the lens gives " << testing::PrintToString(textOf(lens)) << ", the window "
             << testing::PrintToString(view.shownHexText());
         const RECT at = screenRect(lens);
         // Below and to the right, clear of the pixels it shows, never activated.
@@ -145,9 +150,9 @@ TEST_F(Lens, SwitchedOffInTheViewMenuNoLensAppearsAlsoAfterARestart) {
     ASSERT_NE(nullptr, window);
     ASSERT_TRUE(chooseFromRightClickMenu(window, VIEW_MENU, MAGNIFIER_ITEM));
     DWORD stored = 1;
-    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] {
-        return settings::readNumber(kMainView, L"Magnifier", &stored) && stored == 0;
-    })) << "Magnifier is " << testing::PrintToString(settings::describeNumber(kMainView, L"Magnifier"));
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs,
+                          [&] { return settings::readNumber(kMainView, L"Magnifier", &stored) && stored == 0; }))
+        << "Magnifier is " << testing::PrintToString(settings::describeNumber(kMainView, L"Magnifier"));
     ASSERT_TRUE(closeWithButton(window));
     ProgramDriver again;
     ASSERT_TRUE(again.start());
@@ -204,11 +209,13 @@ TEST_F(Lens, APointerJumpingOntoTheLensSamplesWhatIsBelowIt) {
     for (const std::wstring& hex : seen)
         EXPECT_TRUE(hex == amber || hex == rgbText(blue)) << "a sample read " << testing::PrintToString(hex);
     // The lens moved off the pixels it now shows, and shows them.
-    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] {
-        alt.keepDown();
-        lens = visibleLens(program_.processId());
-        return lens && textOf(lens) == rgbText(blue);
-    })) << "the lens " << lens << " shows " << testing::PrintToString(textOf(lens)) << "; samples seen "
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs,
+                          [&] {
+                              alt.keepDown();
+                              lens = visibleLens(program_.processId());
+                              return lens && textOf(lens) == rgbText(blue);
+                          }))
+        << "the lens " << lens << " shows " << testing::PrintToString(textOf(lens)) << "; samples seen "
         << testing::PrintToString(seen);
     RECT overlap;
     const RECT shown = {onLens.x - kReach, onLens.y - kReach, onLens.x + kReach + 1, onLens.y + kReach + 1};
