@@ -25,6 +25,8 @@
 #include "lang/LangPack.h"
 #include "lang/Localizer.h"
 #include "settings/map/IMappedData.h"
+#include "image/color/ColorText.h"
+#include "image/color/Contrast.h"
 #include "picker/ClipboardText.h"
 #include "picker/DialogMenus.h"
 #include "picker/DialogWindow.h"
@@ -70,7 +72,11 @@ void Dialog::reset() {
     sampler_.clearStop();
     releaseAll();
     appWindow_ = nullptr;
-    rightClickMenu_ = trayMenu_ = skinMenu_ = languageMenu_ = nullptr;
+    rightClickMenu_ = trayMenu_ = skinMenu_ = languageMenu_ = copyAsMenu_ = nullptr;
+    copyFormat_ = 0;
+    showContrast_ = true;
+    contrastBox_ = nullptr;
+    contrastLine_ = nullptr;
     for (Button*& button : titleButtons_) button = nullptr;
     keepInScreen_ = false;
     lens_.setEnabled(true);
@@ -89,7 +95,8 @@ void Dialog::releaseAll() {
     if (window_ && mainColumn_) window_->removeComponent(mainColumn_);
     if (window_) window_->setContent(nullptr);
     objects_.releaseAll();
-    controlCount_ = boxCount_ = labelCount_ = 0;
+    controlCount_ = boxCount_ = labelCount_ = fontCount_ = 0;
+    sizes_.clear();
     if (window_) window_->release();  // the menus go with it
     window_ = nullptr;
 }
@@ -111,6 +118,10 @@ int32_t Dialog::productBase() const {
 
 bool Dialog::setUp(bool startupFlag) {
     if (!appWindow_ || window_) return false;
+    // Without its sampler thread the window could never sample: no window then.
+    // The pool may have one again since this object was made.
+    if (!samplerThread_) samplerThread_ = thread::win::Thread::acquire();
+    if (!samplerThread_) return false;
     window_ = DialogWindow::acquire();
     if (!window_ || !window_->hasNativeWindow()) return false;
     window_->attachAppWindow(appWindow_, false);
@@ -143,22 +154,29 @@ void Dialog::buildMenus() {
     languageMenu_ = DialogMenus::buildLanguageMenu(texts);
     map::IMappedData* store = appWindow_->application()->getStore();
     keepInScreen_ = store && store->getBool(appWindow_->sectionPath(VIEW_SECTION), KEEP_IN_SCREEN_VALUE, false);
+    readViewChoices();
     lens_.setEnabled(!store || store->getBool(appWindow_->sectionPath(VIEW_SECTION), MAGNIFIER_VALUE, true));
+    copyAsMenu_ = DialogMenus::buildCopyAsMenu(texts, copyFormat_);
     const DialogMenus::Checks checks{window_->isKeepOnTop(), keepInScreen_,
-                                     window_->getMiddleClickAction() == app::IAppWindow::ACTION_CLOSE,
+                                     window_->getMiddleClickAction() == app::IAppWindow::ACTION_CLOSE, showContrast_,
                                      lens_.isEnabled()};
-    rightClickMenu_ = DialogMenus::buildRightClickMenu(texts, checks, skinMenu_, languageMenu_);
+    rightClickMenu_ = DialogMenus::buildRightClickMenu(texts, checks, skinMenu_, languageMenu_, copyAsMenu_);
+}
+
+// A colour value never has bits 24-31 set: such a stored value (a failed screen
+// read stored by an older version, or an edited registry) reads as the default.
+color::ColorValue Dialog::storedColour(const wchar_t* name, color::ColorValue fallback) const {
+    map::IMappedData* store = appWindow_->application()->getStore();
+    if (!store) return fallback;
+    const color::ColorValue stored =
+        color::ColorValue(store->getS32(appWindow_->sectionPath(VIEW_SECTION), name, int32_t(fallback)));
+    return ScreenSampler::isReadColour(stored) ? stored : fallback;
 }
 
 void Dialog::readColours() {
-    map::IMappedData* store = appWindow_->application()->getStore();
-    if (!store) return;
-    const wchar_t* view = appWindow_->sectionPath(VIEW_SECTION);
-    const color::ColorValue text = color::ColorValue(store->getS32(view, TEXT_COLOR_VALUE, int32_t(DEFAULT_TEXT_COLOR)));
-    const color::ColorValue background =
-        color::ColorValue(store->getS32(view, BACKGROUND_COLOR_VALUE, int32_t(DEFAULT_BACKGROUND_COLOR)));
-    roles_[TEXT_ROLE].role.apply(text, ColorUpdate::all());
-    roles_[BACKGROUND_ROLE].role.apply(background, ColorUpdate::all());
+    roles_[TEXT_ROLE].role.apply(storedColour(TEXT_COLOR_VALUE, DEFAULT_TEXT_COLOR), ColorUpdate::all());
+    roles_[BACKGROUND_ROLE].role.apply(storedColour(BACKGROUND_COLOR_VALUE, DEFAULT_BACKGROUND_COLOR),
+                                       ColorUpdate::all());
 }
 
 void Dialog::selectInitialRole() {
@@ -171,6 +189,8 @@ void Dialog::listenToControls() {
     for (RolePage& role : roles_) {
         role.roleButton->addListener(s::gui::IButton::CLICKED, this);
         role.hexField->addListener(s::gui::ITextField::CHANGED, this);
+        role.hexField->setPasteTaken(true);
+        role.hexField->addListener(s::gui::ITextField::PASTED, this);
         Button* buttons[] = {role.swatch, role.copy};
         for (Button* button : buttons)
             if (button) button->addListener(s::gui::IButton::CLICKED, this);
@@ -241,15 +261,33 @@ bool Dialog::onWindowEvent(int kind) {
         pagePile_->add(roles_[TEXT_ROLE].page);
         fitButtonsToTexts();
         window_->fitToContent();
+    } else if (name == DialogWindow::DPI_CHANGED_EVENT && mainColumn_ && window_->getUserEventData()) {
+        applyDpi(window_->getUserEventA(), *static_cast<const RECT*>(window_->getUserEventData()));
     } else if (name == LAYOUT_EVENT && mainColumn_) {
         // The window takes the size its content needs, with the frame around it.
+        showContrast();  // the line's window exists now: it takes its text as window text
         fitButtonsToTexts();
         window_->fitToContent();
     }
     return true;
 }
 
+void Dialog::applyDpi(int dpi, const RECT& suggested) {
+    sizes_.applyAt(dpi);
+    for (int i = 0; i < fontCount_; ++i) fonts_[i]->setDpi(dpi);
+    // Each control makes its font again from its (rescaled) setting and measures its text.
+    for (int i = 0; i < labelCount_; ++i) labels_[i]->setFontSetting(labels_[i]->getFontSetting());
+    for (RolePage& role : roles_) {
+        Button* buttons[] = {role.roleButton, role.copy};
+        for (Button* button : buttons)
+            if (button) button->setFontSetting(button->getFontSetting());
+    }
+    fitButtonsToTexts();
+    window_->takeRectangle(suggested);
+}
+
 void Dialog::onSample(color::ColorValue colour) {
+    if (!ScreenSampler::isReadColour(colour)) return;  // a failed read: nothing to apply or store
     if (roles_[TEXT_ROLE].roleButton->isToggled()) {
         applyTextColor(colour, ColorUpdate::sample(colour));
     } else if (roles_[BACKGROUND_ROLE].roleButton->isToggled()) {
@@ -275,7 +313,11 @@ bool Dialog::onRoleEvent(RoleIndex index, s::gui::IComponent* source) {
     if (source == role.roleButton) {
         selectRole(index);
     } else if (source == role.hexField) {
-        onHexChanged(index);
+        if (role.hexField->isPasting()) {
+            onPaste(index);
+        } else {
+            onHexChanged(index);
+        }
     } else if (source == role.swatch) {
         onSwatch(index);
     } else if (source == role.copy) {
@@ -318,21 +360,27 @@ void Dialog::onHexChanged(RoleIndex index) {
     applyRole(index, colour, ColorUpdate::typed(colour));
 }
 
+// Only a colour chosen with OK is applied. Cancel leaves the role as it was:
+// applying its own colour again would recompute the hue, saturation and
+// lightness the user set (a rounded hue moves, a grey loses its hue) and store
+// the value once more.
 void Dialog::onSwatch(RoleIndex index) {
-    color::ColorValue colour = roles_[index].role.colour();
     s::gui::dialogs::win::HueSnap* chooser = s::gui::dialogs::win::HueSnap::acquire();
-    if (chooser) {
-        chooser->setColour(colour);
-        if (chooser->runModal(window_->getHandle())) colour = chooser->getColour();
-        chooser->release();
-    }
-    applyRole(index, colour, ColorUpdate::all());
+    if (!chooser) return;
+    chooser->setColour(roles_[index].role.colour());
+    const bool chosen = chooser->runModal(window_->getHandle());
+    const color::ColorValue colour = chooser->getColour();
+    chooser->release();
+    if (chosen) applyRole(index, colour, ColorUpdate::all());
 }
 
 void Dialog::onCopy(RoleIndex index) {
     s::gui::win::TextField* field = roles_[index].hexField;
+    // The hex format copies the field as it stands; the others write the role's colour.
+    const color::ColorText::Text text = color::ColorText::format(roles_[index].role.colour(), copyFormat_);
+    const wchar_t* copied = copyFormat_ == color::ColorText::HEX ? field->getText() : text.text;
     // Selecting the field tells the user the text was copied: not when it was not.
-    if (!copyToClipboard(window_->getHandle(), field->getText())) return;
+    if (!copyToClipboard(window_->getHandle(), copied)) return;
     field->focusAndSelectAll();
 }
 
@@ -365,6 +413,7 @@ void Dialog::applyRole(RoleIndex index, color::ColorValue colour, ColorUpdate up
     }
     if (role.swatch) role.swatch->setGlyphText(color::swatchName(colour).text);
     showComponents(index);
+    showContrast();
     // Set-up shows the colours it has just read before the controls exist: nothing to store then.
     if (!window_ || !mainColumn_ || !mainColumn_->getHandle()) return;
     map::IMappedData* store = appWindow_->application()->getStore();
@@ -438,6 +487,15 @@ void Dialog::runCommand(int command) {
     case Action::SHOW_VERSION:
         showVersionWindow();
         break;
+    case Action::SELECT_COPY_FORMAT:
+        selectCopyFormat(decision.index);
+        break;
+    case Action::FIX_CONTRAST:
+        fixContrast(decision.index == 0 ? color::Contrast::AA_NORMAL : color::Contrast::AAA_NORMAL);
+        break;
+    case Action::TOGGLE_SHOW_CONTRAST:
+        toggleShowContrast();
+        break;
     case Action::NONE:
         break;
     }
@@ -494,6 +552,7 @@ void Dialog::selectLanguage(int index) {
     const lang::LangPack* now = texts->currentLanguage();
     if (now != before && now) {
         appWindow_->application()->setLanguage(now->engName().c_str());
+        showContrast();
         refreshTexts();
     }
     DialogMenus::checkOnly(languageMenu_, 0, int(texts->languageCount()), index);

@@ -1,6 +1,7 @@
 #include "picker/ScreenSampler.h"
 
 #include "gui/IWindow.h"
+#include "gui/win/Dpi.h"
 #include "picker/ISampleWatcher.h"
 
 namespace s::image::gui::dialogs::huesnap {
@@ -13,18 +14,21 @@ bool systemAltDown() {
     return (GetAsyncKeyState(VK_LMENU) & 0x8000) != 0 || (GetAsyncKeyState(VK_RMENU) & 0x8000) != 0;
 }
 
-POINT systemPointer() {
-    POINT at = {0, 0};
-    GetCursorPos(&at);
-    return at;
+// The pointer and the read are both physical pixels (the sampling thread is
+// per-monitor aware where the system allows), so nothing scales or blends
+// between them.
+bool systemPointer(POINT* at) {
+    return s::gui::win::Dpi::physicalPointer(at);
 }
 
 // A screen DC made for each sample and released at once: nothing is held while
-// Alt is up. A failing read is passed on as it is (CLR_INVALID).
+// Alt is up. Without a DC there is nothing to read, and GetPixel with a null DC
+// would not say so reliably: CLR_INVALID, which the loop drops.
 COLORREF systemPixelAt(POINT at) {
     HDC screen = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+    if (!screen) return CLR_INVALID;
     const COLORREF colour = GetPixel(screen, at.x, at.y);
-    if (screen) DeleteDC(screen);
+    DeleteDC(screen);
     return colour;
 }
 
@@ -53,10 +57,23 @@ void ScreenSampler::pause(DWORD ms) {
     if (!stopEvent_ || WaitForSingleObject(stopEvent_, ms) == WAIT_FAILED) Sleep(ms);
 }
 
+COLORREF ScreenSampler::readUnderPointer(const Probe& probe) {
+    POINT at = {0, 0};
+    return probe.pointer(&at) ? probe.pixelAt(at) : CLR_INVALID;
+}
+
+bool ScreenSampler::isReadColour(COLORREF colour) {
+    return (colour & 0xFF000000) == 0;
+}
+
 void ScreenSampler::sampleOnce(s::gui::IWindow* window) {
-    const POINT at = probe_.pointer();
+    POINT at = {0, 0};
+    if (!probe_.pointer(&at)) return;  // without the pointer's place there is nothing to read
     if (watcher_) watcher_->beforeRead(at);
     COLORREF colour = probe_.pixelAt(at);
+    // A failed read (CLR_INVALID, or anything with the top byte set) is no
+    // colour: the window keeps the one it has and stores nothing.
+    if (!isReadColour(colour)) return;
     // Returns after the window applied it: `colour` may live on this stack.
     window->sendUserEvent(PROCESS_NEW_COLOR, &colour, 0, 0);
     if (watcher_) watcher_->afterRead(at, colour);
@@ -65,6 +82,8 @@ void ScreenSampler::sampleOnce(s::gui::IWindow* window) {
 void ScreenSampler::run(s::gui::IWindow* window) {
     const bool stopAtOnce = isStopRequested();
     running_.store(1);
+    // Even where the process could not be made per-monitor aware, this thread is.
+    HANDLE awareness = s::gui::win::Dpi::makeThreadPerMonitorAware();
     if (!stopAtOnce && window) {
         do {
             // The period runs from one look at the keys to the next, so the time a
@@ -81,6 +100,7 @@ void ScreenSampler::run(s::gui::IWindow* window) {
         } while (!isStopRequested());
     }
     if (watcher_) watcher_->readingPaused();
+    s::gui::win::Dpi::restoreThread(awareness);
     running_.store(0);
 }
 

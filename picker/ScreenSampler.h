@@ -3,7 +3,7 @@
 // its worker thread.
 //
 // While either Alt key is down, the pixel under the pointer is read every
-// 100 ms and handed to the window as the user event PROCESS_NEW_COLOR, whose
+// 100 ms and, unless the read failed, handed to the window as the user event PROCESS_NEW_COLOR, whose
 // data points to the sampled colour on this thread's stack. The event is sent,
 // not posted: it returns after the window applied the colour, so the pointer
 // stays valid and the window's thread needs no lock. The window's thread must
@@ -36,10 +36,14 @@ public:
     // Where samples come from: the system's keyboard and screen, or a test's.
     struct Probe {
         bool (*altDown)();           // either Alt key down at this moment
-        POINT (*pointer)();          // where the pointer is now
-        COLORREF (*pixelAt)(POINT);  // the screen pixel there
+        bool (*pointer)(POINT* at);  // where the pointer is now; false when that is unknown
+        COLORREF (*pixelAt)(POINT);  // the screen pixel there; CLR_INVALID when unreadable
     };
     static Probe systemProbe();
+    // The probe's pixel under its pointer; CLR_INVALID when either is unknown.
+    static COLORREF readUnderPointer(const Probe& probe);
+    // True for a colour a read can give: bits 24-31 clear (CLR_INVALID has them set).
+    static bool isReadColour(COLORREF colour);
 
     explicit ScreenSampler(Probe probe = systemProbe());
     ~ScreenSampler();
