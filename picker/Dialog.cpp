@@ -57,6 +57,7 @@ bool Dialog::openAddress(const wchar_t* address) {
 
 Dialog::Dialog() : window_(nullptr), samplerThread_(thread::win::Thread::acquire()), controlCount_(0),
       boxCount_(0), labelCount_(0) {
+    sampler_.setWatcher(&lens_);
     reset();
 }
 
@@ -78,6 +79,7 @@ void Dialog::reset() {
     contrastLine_ = nullptr;
     for (Button*& button : titleButtons_) button = nullptr;
     keepInScreen_ = false;
+    lens_.setEnabled(true);
     mainColumn_ = samplePanel_ = pagePile_ = nullptr;
     sampleLabel_ = nullptr;
     sampleFont_ = regularRoleFont_ = boldRoleFont_ = nullptr;
@@ -153,9 +155,11 @@ void Dialog::buildMenus() {
     map::IMappedData* store = appWindow_->application()->getStore();
     keepInScreen_ = store && store->getBool(appWindow_->sectionPath(VIEW_SECTION), KEEP_IN_SCREEN_VALUE, false);
     readViewChoices();
+    lens_.setEnabled(!store || store->getBool(appWindow_->sectionPath(VIEW_SECTION), MAGNIFIER_VALUE, true));
     copyAsMenu_ = DialogMenus::buildCopyAsMenu(texts, copyFormat_);
     const DialogMenus::Checks checks{window_->isKeepOnTop(), keepInScreen_,
-                                     window_->getMiddleClickAction() == app::IAppWindow::ACTION_CLOSE, showContrast_};
+                                     window_->getMiddleClickAction() == app::IAppWindow::ACTION_CLOSE, showContrast_,
+                                     lens_.isEnabled()};
     rightClickMenu_ = DialogMenus::buildRightClickMenu(texts, checks, skinMenu_, languageMenu_, copyAsMenu_);
 }
 
@@ -467,6 +471,9 @@ void Dialog::runCommand(int command) {
     case Action::TOGGLE_MIDDLE_CLICK:
         toggleMiddleClick();
         break;
+    case Action::TOGGLE_MAGNIFIER:
+        toggleMagnifier();
+        break;
     case Action::SELECT_SKIN:
         selectSkin(decision.index);
         break;
@@ -515,6 +522,14 @@ void Dialog::toggleMiddleClick() {
     window_->setMiddleClickAction(action);
     appWindow_->setMiddleClickAction(action);
     if (rightClickMenu_) rightClickMenu_->setChecked(DialogCommands::MIDDLE_CLICK_CLOSES, !closes);
+}
+
+void Dialog::toggleMagnifier() {
+    const bool on = !lens_.isEnabled();
+    lens_.setEnabled(on);
+    if (rightClickMenu_) rightClickMenu_->setChecked(DialogCommands::MAGNIFIER, on);
+    map::IMappedData* store = appWindow_->application()->getStore();
+    if (store) store->setBool(appWindow_->sectionPath(VIEW_SECTION), MAGNIFIER_VALUE, on);
 }
 
 void Dialog::selectSkin(int index) {

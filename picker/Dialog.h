@@ -32,6 +32,7 @@
 #include "picker/DialogCommands.h"
 #include "picker/OwnedObjects.h"
 #include "picker/ScreenSampler.h"
+#include "picker/win/Lens.h"
 
 namespace s::app::win {
 class AppWindow;
@@ -82,6 +83,7 @@ public:
     static constexpr wchar_t KEEP_IN_SCREEN_VALUE[] = L"KeepInScreen";
     static constexpr wchar_t COPY_FORMAT_VALUE[] = L"CopyFormat";
     static constexpr wchar_t SHOW_CONTRAST_VALUE[] = L"ShowContrast";
+    static constexpr wchar_t MAGNIFIER_VALUE[] = L"Magnifier";
     // Recognised by identity: lays the window's content out on the window's thread.
     static constexpr wchar_t LAYOUT_EVENT[] = L"HueSnapLayout";
     // Recognised by identity: makes the windows of the page not shown at start.
@@ -152,6 +154,7 @@ public:
     bool isContrastShown() const { return showContrast_; }
     // The format the Copy button writes (a ColorText format).
     int copyFormat() const { return copyFormat_; }
+    bool isMagnifierOn() const { return lens_.isEnabled(); }
     bool isSamplerRunning() const { return sampler_.isRunning(); }
     // The font settings of a role button's text: regular and bold.
     const s::gui::win::FontSetting* roleFont(bool bold) const { return bold ? boldRoleFont_ : regularRoleFont_; }
@@ -218,6 +221,7 @@ private:
     void setKeepOnTop(bool on);
     void toggleKeepInScreen();
     void toggleMiddleClick();
+    void toggleMagnifier();
     void selectSkin(int index);
     void selectLanguage(int index);
     void openPage(int32_t addressText);
@@ -252,6 +256,7 @@ private:
     s::gui::win::Button* titleButtons_[TITLE_BUTTON_COUNT];  // owned through objects_
     thread::win::Thread* samplerThread_;             // owned: taken at construction, else at set-up
     ScreenSampler sampler_;                          // samplerRunning / samplerStop live here
+    win::Lens lens_;                                 // the sampler's watcher, shown from its thread
     bool keepInScreen_;
     s::gui::win::Box* mainColumn_;                   // owned through objects_
     s::gui::win::Box* samplePanel_;                  // owned through objects_

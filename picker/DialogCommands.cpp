@@ -40,6 +40,8 @@ DialogCommands::Decision DialogCommands::decide(int command, int languageCount, 
         return make(Action::TOGGLE_KEEP_IN_SCREEN);
     case MIDDLE_CLICK_CLOSES:
         return make(Action::TOGGLE_MIDDLE_CLICK);
+    case MAGNIFIER:
+        return make(Action::TOGGLE_MAGNIFIER);
     case VERSION_INFORMATION:
         return make(Action::SHOW_VERSION);
     case SOFTWARE_PAGE:

@@ -13,6 +13,7 @@ namespace s::image::gui::dialogs::huesnap {
 struct DialogCommands {
     static constexpr int KEEP_ON_TOP = 100;
     static constexpr int KEEP_IN_SCREEN = 135;
+    static constexpr int MAGNIFIER = 430;
     static constexpr int FIRST_SKIN = 200;
     static constexpr int LAST_SKIN = 300;
     static constexpr int LAST_LANGUAGE = 99;
@@ -37,6 +38,7 @@ struct DialogCommands {
     static constexpr int32_t TEXT_KEEP_ON_TOP = 609100;
     static constexpr int32_t TEXT_MIDDLE_CLICK_CLOSES = 609200;
     static constexpr int32_t TEXT_KEEP_IN_SCREEN = 830000;
+    static constexpr int32_t TEXT_MAGNIFIER = 609400;
     static constexpr int32_t TEXT_SKIN = 609900;
     static constexpr int32_t TEXT_LANGUAGE = 700000;
     static constexpr int32_t TEXT_TRANSLATE = 700001;
@@ -69,6 +71,7 @@ struct DialogCommands {
         TOGGLE_KEEP_ON_TOP,
         TOGGLE_KEEP_IN_SCREEN,
         TOGGLE_MIDDLE_CLICK,
+        TOGGLE_MAGNIFIER,
         SELECT_SKIN,
         SELECT_LANGUAGE,
         OPEN_TRANSLATION_PAGE,

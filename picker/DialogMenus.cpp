@@ -56,6 +56,7 @@ PopupMenu* buildViewMenu(lang::Localizer* localizer, const DialogMenus::Checks& 
     addText(menu, localizer, C::TEXT_KEEP_IN_SCREEN, C::KEEP_IN_SCREEN, checks.keepInScreen);
     addText(menu, localizer, C::TEXT_MIDDLE_CLICK_CLOSES, C::MIDDLE_CLICK_CLOSES, checks.middleClickCloses);
     addText(menu, localizer, C::TEXT_SHOW_CONTRAST, C::SHOW_CONTRAST, checks.showContrast);
+    addText(menu, localizer, C::TEXT_MAGNIFIER, C::MAGNIFIER, checks.magnifier);
     return menu;
 }
 

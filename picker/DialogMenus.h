@@ -28,6 +28,7 @@ struct DialogMenus {
         bool keepInScreen;
         bool middleClickCloses;
         bool showContrast = true;
+        bool magnifier = true;
     };
 
     static s::gui::win::PopupMenu* buildTrayMenu(lang::Localizer* localizer);

@@ -2,6 +2,7 @@
 
 #include "gui/IWindow.h"
 #include "gui/win/Dpi.h"
+#include "picker/ISampleWatcher.h"
 
 namespace s::image::gui::dialogs::huesnap {
 
@@ -13,15 +14,17 @@ bool systemAltDown() {
     return (GetAsyncKeyState(VK_LMENU) & 0x8000) != 0 || (GetAsyncKeyState(VK_RMENU) & 0x8000) != 0;
 }
 
+// The pointer and the read are both physical pixels (the sampling thread is
+// per-monitor aware where the system allows), so nothing scales or blends
+// between them.
+bool systemPointer(POINT* at) {
+    return s::gui::win::Dpi::physicalPointer(at);
+}
+
 // A screen DC made for each sample and released at once: nothing is held while
-// Alt is up. The pointer and the read are both physical pixels (the sampling
-// thread is per-monitor aware where the system allows), so nothing scales or
-// blends between them. Without a DC or the pointer's place there is nothing to
-// read, and GetPixel with a null DC would not say so reliably: CLR_INVALID,
-// which the loop drops.
-COLORREF systemPixelUnderPointer() {
-    POINT at = {0, 0};
-    if (!s::gui::win::Dpi::physicalPointer(&at)) return CLR_INVALID;
+// Alt is up. Without a DC there is nothing to read, and GetPixel with a null DC
+// would not say so reliably: CLR_INVALID, which the loop drops.
+COLORREF systemPixelAt(POINT at) {
     HDC screen = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
     if (!screen) return CLR_INVALID;
     const COLORREF colour = GetPixel(screen, at.x, at.y);
@@ -31,7 +34,7 @@ COLORREF systemPixelUnderPointer() {
 
 }  // namespace
 
-ScreenSampler::Probe ScreenSampler::systemProbe() { return Probe{systemAltDown, systemPixelUnderPointer}; }
+ScreenSampler::Probe ScreenSampler::systemProbe() { return Probe{systemAltDown, systemPointer, systemPixelAt}; }
 
 ScreenSampler::ScreenSampler(Probe probe) : probe_(probe), stopEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
@@ -54,17 +57,26 @@ void ScreenSampler::pause(DWORD ms) {
     if (!stopEvent_ || WaitForSingleObject(stopEvent_, ms) == WAIT_FAILED) Sleep(ms);
 }
 
+COLORREF ScreenSampler::readUnderPointer(const Probe& probe) {
+    POINT at = {0, 0};
+    return probe.pointer(&at) ? probe.pixelAt(at) : CLR_INVALID;
+}
+
 bool ScreenSampler::isReadColour(COLORREF colour) {
     return (colour & 0xFF000000) == 0;
 }
 
 void ScreenSampler::sampleOnce(s::gui::IWindow* window) {
-    COLORREF colour = probe_.pixelUnderPointer();
+    POINT at = {0, 0};
+    if (!probe_.pointer(&at)) return;  // without the pointer's place there is nothing to read
+    if (watcher_) watcher_->beforeRead(at);
+    COLORREF colour = probe_.pixelAt(at);
     // A failed read (CLR_INVALID, or anything with the top byte set) is no
     // colour: the window keeps the one it has and stores nothing.
     if (!isReadColour(colour)) return;
     // Returns after the window applied it: `colour` may live on this stack.
     window->sendUserEvent(PROCESS_NEW_COLOR, &colour, 0, 0);
+    if (watcher_) watcher_->afterRead(at, colour);
 }
 
 void ScreenSampler::run(s::gui::IWindow* window) {
@@ -77,12 +89,17 @@ void ScreenSampler::run(s::gui::IWindow* window) {
             // The period runs from one look at the keys to the next, so the time a
             // sample takes does not stretch the wait for the next Alt press.
             const DWORD lookedAt = GetTickCount();
-            if (probe_.altDown()) sampleOnce(window);
+            if (probe_.altDown()) {
+                sampleOnce(window);
+            } else if (watcher_) {
+                watcher_->readingPaused();
+            }
             // A slow window still gets a breath between samples.
             const DWORD spent = GetTickCount() - lookedAt;
             pause(spent + MIN_PAUSE_MS < PERIOD_MS ? PERIOD_MS - spent : MIN_PAUSE_MS);
         } while (!isStopRequested());
     }
+    if (watcher_) watcher_->readingPaused();
     s::gui::win::Dpi::restoreThread(awareness);
     running_.store(0);
 }

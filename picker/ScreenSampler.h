@@ -24,6 +24,8 @@ class IWindow;
 
 namespace s::image::gui::dialogs::huesnap {
 
+class ISampleWatcher;
+
 class ScreenSampler {
 public:
     // The event's name: receivers recognise it by this pointer, not by its text.
@@ -33,10 +35,13 @@ public:
 
     // Where samples come from: the system's keyboard and screen, or a test's.
     struct Probe {
-        bool (*altDown)();               // either Alt key down at this moment
-        COLORREF (*pixelUnderPointer)();  // the screen pixel under the pointer; CLR_INVALID when unreadable
+        bool (*altDown)();           // either Alt key down at this moment
+        bool (*pointer)(POINT* at);  // where the pointer is now; false when that is unknown
+        COLORREF (*pixelAt)(POINT);  // the screen pixel there; CLR_INVALID when unreadable
     };
     static Probe systemProbe();
+    // The probe's pixel under its pointer; CLR_INVALID when either is unknown.
+    static COLORREF readUnderPointer(const Probe& probe);
     // True for a colour a read can give: bits 24-31 clear (CLR_INVALID has them set).
     static bool isReadColour(COLORREF colour);
 
@@ -45,6 +50,8 @@ public:
     ScreenSampler(const ScreenSampler&) = delete;
     ScreenSampler& operator=(const ScreenSampler&) = delete;
 
+    // Not owned; set before the loop runs (null: none).
+    void setWatcher(ISampleWatcher* watcher) { watcher_ = watcher; }
     // The loop: samples into `window` (not owned) until a stop is requested.
     void run(s::gui::IWindow* window);
     void requestStop();
@@ -59,6 +66,7 @@ private:
     void pause(DWORD ms);
 
     Probe probe_;
+    ISampleWatcher* watcher_ = nullptr;  // not owned
     HANDLE stopEvent_;  // owned: manual-reset, set while a stop is requested
     std::atomic<uint8_t> running_{0};
     std::atomic<uint8_t> stop_{0};

@@ -100,6 +100,7 @@ FIXED_ENGLISH = {
     609100: "Keep on Top",
     609200: "Close By Mouse-Wheel Click",
     609300: "Easy Drag",
+    609400: "Magnifier While Sampling",
     609500: "Start on System Boot",
     609900: "Skin",
     700000: "Language",

@@ -87,6 +87,20 @@ for scale in 150:144 200:192; do
 done
 wine_run reg add "$DESKTOP_KEY" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1 || true
 
+# The magnifier: Alt held over coloured letters in another window, the pointer
+# on a letter's edge; the picture takes the letters and the lens beside them.
+wine_run "$EXE" &
+pid=$!
+wine_run "$WINCTL" wait "$TITLE" 60000 || fail "the program's window did not appear"
+wine_run "$WINCTL" hold-alt 760 120 4000 &
+holder=$!
+sleep 2.5
+import -window root -crop 360x240+740+110 +repage "$OUT/lens.png" || fail "could not save $OUT/lens.png"
+echo "picture: $OUT/lens.png"
+wait "$holder" || fail "could not hold Alt over the letters"
+wine_run "$WINCTL" close "$TITLE" 30000 || fail "the program did not close"
+wait "$pid" || true
+
 # The sheet of all languages: the English names in the pack's order, one
 # picture each, tiled seven to a row. Screenshots have few colours: 256 keep
 # them as they are and the sheet small.

@@ -14,6 +14,7 @@ double nowMs();
 struct MemoryFigures {
     double peakWorkingSetMiB;
     double privateMiB;
+    double workingSetMiB;  // now
 };
 
 // GDI objects, USER objects (under Wine: windows only) and kernel handles.

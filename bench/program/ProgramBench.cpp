@@ -5,6 +5,7 @@
 //
 //   program_bench.exe [--starts N] [--presses N] [--samples N] [--idle SECONDS] [--quick]
 //                     [--program FOLDER]   (HueSnap.exe and HueSnap-stripped.exe of another build)
+//                     [--before FOLDER]    (processor while Alt is held, also for that build's HueSnap.exe)
 #include <windows.h>
 
 #include <cstdio>
@@ -33,6 +34,7 @@ struct Options {
     int idleSeconds = 30;
     int wholeSamples = 200;
     std::wstring programFolder;  // empty: this program's own folder
+    std::wstring beforeFolder;   // empty: no build to compare the Alt-held figure with
 };
 
 // Budgets, as ratios or differences against the bare program of the same run.
@@ -43,6 +45,7 @@ constexpr double ALT_LATENCY_MAX_MS = SAMPLING_PERIOD_MS + 10.0;
 constexpr double ALT_LATENCY_MEDIAN_MS = SAMPLING_PERIOD_MS / 2 + 10.0;
 constexpr double CLOSE_BUDGET_MS = SAMPLING_PERIOD_MS + 20.0;
 constexpr double STRIPPED_SIZE_BUDGET_MIB = 1.5;
+constexpr double ALT_HELD_EXTRA_MIB = 1.0;  // what the magnifier may add to the working set
 
 constexpr DWORD SHOW_TIMEOUT_MS = 15000;
 constexpr DWORD EXIT_TIMEOUT_MS = 10000;
@@ -67,9 +70,10 @@ bool parseOptions(int argc, wchar_t** argv, Options& options) {
             options.wholeSamples = 50;
             continue;
         }
-        if (name == L"--program" && i + 1 < argc) {
-            options.programFolder = argv[++i];
-            if (!options.programFolder.empty() && options.programFolder.back() != L'\\') options.programFolder += L'\\';
+        if ((name == L"--program" || name == L"--before") && i + 1 < argc) {
+            std::wstring& folder = name == L"--program" ? options.programFolder : options.beforeFolder;
+            folder = argv[++i];
+            if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
             continue;
         }
         int* target = name == L"--starts"    ? &options.starts
@@ -79,7 +83,7 @@ bool parseOptions(int argc, wchar_t** argv, Options& options) {
                                              : nullptr;
         if (!target || i + 1 >= argc || (*target = _wtoi(argv[++i])) <= 0) {
             fwprintf(stderr, L"usage: program_bench.exe [--starts N] [--presses N] [--samples N] [--idle S] [--quick] "
-                             L"[--program FOLDER]\n");
+                             L"[--program FOLDER] [--before FOLDER]\n");
             return false;
         }
     }
@@ -202,6 +206,8 @@ struct SampleRun {
     int coloursSeen;
     double processorMs;
     double heldMs;
+    double workingSetUpMiB, workingSetHeldMiB;  // just before Alt went down, and at the end of the hold
+    double processorPercent() const { return heldMs > 0 ? 100.0 * processorMs / heldMs : -1; }
 };
 
 // Alt held over a window that changes its colour every period, so nearly every
@@ -218,6 +224,7 @@ bool holdAltForSamples(ChildProcess& child, int samples, SampleRun& run) {
     testing_program::keyUp(VK_LMENU);
     Sleep(SETTLE_MS);
     run.before = child.handles();
+    run.workingSetUpMiB = child.memory().workingSetMiB;
     const double processorBefore = child.processorMs();
     std::wstring lastHex = view.shownHexText();
     run.coloursSeen = 0;
@@ -231,6 +238,7 @@ bool holdAltForSamples(ChildProcess& child, int samples, SampleRun& run) {
         lastHex = hex;
     }
     run.heldMs = nowMs() - start;
+    run.workingSetHeldMiB = child.memory().workingSetMiB;
     testing_program::keyUp(VK_LMENU);
     Sleep(SETTLE_MS);
     run.processorMs = child.processorMs() - processorBefore;
@@ -254,7 +262,15 @@ struct RunningFigures {
     double idleOursMs = -1, idleBareMs = -1;
     Series altLatency;
     SampleRun samples = {};
+    SampleRun beforeSamples = {};  // another build's, with --before
 };
+
+// The Alt-held figure of another build's program, in the same run and on the same screen.
+bool measureBeforeBuild(const Options& options, RunningFigures& figures) {
+    ChildProcess child;
+    return child.start(options.beforeFolder + L"HueSnap.exe", L"") && child.waitForShownWindow(SHOW_TIMEOUT_MS) >= 0 &&
+           holdAltForSamples(child, options.samples, figures.beforeSamples) && child.closeAndWait(EXIT_TIMEOUT_MS) >= 0;
+}
 
 bool measureRunningProgram(const Options& options, const std::wstring& hueSnap, const std::wstring& bare,
                            RunningFigures& figures) {
@@ -274,9 +290,17 @@ bool measureRunningProgram(const Options& options, const std::wstring& hueSnap, 
     const SampleRun& run = figures.samples;
     wprintf(L"%-40ls %.0f s held, %d colour changes, %.2f ms processor per change\n", L"samples with Alt held",
             run.heldMs / 1000, run.coloursSeen, run.coloursSeen ? run.processorMs / run.coloursSeen : 0.0);
-    wprintf(L"%-40ls before: %ls; after: %ls\n", L"handles", describe(run.before).c_str(),
-            describe(run.after).c_str());
-    return child.closeAndWait(EXIT_TIMEOUT_MS) >= 0;
+    wprintf(L"%-40ls before: %ls; after: %ls\n", L"handles (one lens refresh per sample)",
+            describe(run.before).c_str(), describe(run.after).c_str());
+    wprintf(L"%-40ls %.1f MiB with Alt up, %.1f MiB held\n", L"working set", run.workingSetUpMiB,
+            run.workingSetHeldMiB);
+    if (child.closeAndWait(EXIT_TIMEOUT_MS) < 0) return false;
+    if (!options.beforeFolder.empty() && !measureBeforeBuild(options, figures)) return false;
+    wprintf(L"%-40ls %.2f %% of one core", L"processor while Alt is held", run.processorPercent());
+    if (!options.beforeFolder.empty())
+        wprintf(L"; before (%ls): %.2f %%", options.beforeFolder.c_str(), figures.beforeSamples.processorPercent());
+    wprintf(L"\n");
+    return true;
 }
 
 void checkBudgets(const StartFigures& ours, const StartFigures& theirs, const RunningFigures& running,
@@ -288,6 +312,8 @@ void checkBudgets(const StartFigures& ours, const StartFigures& theirs, const Ru
     budgets.atMost(L"Alt to colour shown, slowest", running.altLatency.maximum(), ALT_LATENCY_MAX_MS, L"ms");
     budgets.atMost(L"Alt to colour shown, median", running.altLatency.median(), ALT_LATENCY_MEDIAN_MS, L"ms");
     budgets.atMost(L"processor time while idle", running.idleOursMs, 0.0, L"ms");
+    budgets.atMost(L"working set added while Alt is held",
+                   running.samples.workingSetHeldMiB - running.samples.workingSetUpMiB, ALT_HELD_EXTRA_MIB, L"MiB");
     budgets.holds(L"no handle growth over the samples", running.samples.before == running.samples.after,
                   describe(running.samples.before) + L" -> " + describe(running.samples.after));
     budgets.atMost(L"WM_CLOSE to process end, median", ours.closeMs.median(), CLOSE_BUDGET_MS, L"ms");

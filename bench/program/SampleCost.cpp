@@ -31,7 +31,7 @@ void takeSamples(Dialog* dialog, int samples, Series& perSample) {
     const ScreenSampler::Probe probe = ScreenSampler::systemProbe();
     for (int i = -1; i < samples; ++i) {  // the first one warms up
         const double start = nowMs();
-        COLORREF colour = probe.pixelUnderPointer();
+        COLORREF colour = ScreenSampler::readUnderPointer(probe);
         if (colour == CLR_INVALID) colour = 0;
         if (i % 2) colour ^= 0x010101;
         dialog->window()->sendUserEvent(ScreenSampler::PROCESS_NEW_COLOR, &colour, 0, 0);

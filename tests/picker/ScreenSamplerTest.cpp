@@ -24,7 +24,11 @@ std::atomic<bool> altHeld{false};
 std::atomic<COLORREF> nextColour{0};
 std::atomic<int> failingReads{0};
 bool fakeAltDown() { return altHeld.load(); }
-COLORREF fakePixel() {
+bool fakePointer(POINT* at) {
+    *at = POINT{7, 9};
+    return true;
+}
+COLORREF fakePixel(POINT) {
     if (failingReads.load() > 0) return --failingReads % 2 ? CLR_INVALID : COLORREF(0x01FFFFFF);
     return nextColour.fetch_add(1);
 }
@@ -76,7 +80,7 @@ protected:
 
     s::gui::win::Window* window_ = s::gui::win::Window::acquire();
     SampleRecorder recorder_{window_};
-    ScreenSampler sampler_{ScreenSampler::Probe{fakeAltDown, fakePixel}};
+    ScreenSampler sampler_{ScreenSampler::Probe{fakeAltDown, fakePointer, fakePixel}};
     SamplerTask task_;
     s::thread::win::Thread* thread_ = s::thread::win::Thread::acquire();
 };
@@ -181,9 +185,9 @@ TEST(ScreenSamplerProbe, ReadsThePixelUnderThePointerWithoutKeepingGdiObjects) {
     const COLORREF expected = GetPixel(screen, at.x, at.y);
     ReleaseDC(nullptr, screen);
     // Warm-up: the first screen DCs leave lasting objects of the display driver.
-    for (int i = 0; i < 5; ++i) probe.pixelUnderPointer();
+    for (int i = 0; i < 5; ++i) ScreenSampler::readUnderPointer(probe);
     const testing_resources::Counts before = testing_resources::current();
-    for (int i = 0; i < 50; ++i) EXPECT_EQ(probe.pixelUnderPointer(), expected);
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(ScreenSampler::readUnderPointer(probe), expected);
     EXPECT_EQ(testing_resources::current().gdi, before.gdi);
 }
 

@@ -38,13 +38,21 @@ ColourTarget::~ColourTarget() {
 
 void ColourTarget::setColour(COLORREF colour) {
     colour_ = colour;
-    if (!window_) return;
-    SetWindowLongPtrW(window_, GWLP_USERDATA, LONG_PTR(colour));
-    InvalidateRect(window_, nullptr, FALSE);
+    painting_.colour = colour;
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+void ColourTarget::setPattern(Pattern pattern, int reach) {
+    painting_.reach = reach;
+    painting_.pattern = pattern;
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
 }
 
 bool ColourTarget::waitShown(DWORD timeoutMs) const {
-    return window_ && waitForPixel(centre(), colour_, timeoutMs);
+    // With a pattern, the window's own colour shows just beside it.
+    POINT at = centre();
+    if (painting_.pattern) at.x += painting_.reach + 1;
+    return window_ && waitForPixel(at, colour_, timeoutMs);
 }
 
 DWORD WINAPI ColourTarget::threadMain(void* param) {
@@ -57,7 +65,8 @@ DWORD WINAPI ColourTarget::threadMain(void* param) {
     }
     HWND window = self->window_;
     if (window) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(self->colour_));
+        self->painting_.colour = self->colour_;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&self->painting_));
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
         ShowWindow(window, SW_SHOWNOACTIVATE);
         UpdateWindow(window);
@@ -76,10 +85,18 @@ LRESULT CALLBACK ColourTarget::windowProc(HWND window, UINT msg, WPARAM wp, LPAR
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(window, &paint);
-            HBRUSH brush = CreateSolidBrush(COLORREF(GetWindowLongPtrW(window, GWLP_USERDATA)));
+            const Painting* painting = reinterpret_cast<const Painting*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+            HBRUSH brush = CreateSolidBrush(painting->colour);
             if (brush) {
                 FillRect(dc, &paint.rcPaint, brush);
                 DeleteObject(brush);
+            }
+            if (painting->pattern) {
+                RECT client;
+                GetClientRect(window, &client);
+                const int cx = client.right / 2, cy = client.bottom / 2, reach = painting->reach;
+                for (int dy = -reach; dy <= reach; ++dy)
+                    for (int dx = -reach; dx <= reach; ++dx) SetPixelV(dc, cx + dx, cy + dy, painting->pattern(dx, dy));
             }
             EndPaint(window, &paint);
             return 0;

@@ -188,6 +188,34 @@ TEST_P(DisplayScale, TheWholeWindowScalesAndWorks) {
     EXPECT_TRUE(closeWithButton(window)) << "a click on the close glyph did not close the program";
 }
 
+// At 200 % the magnifier is twice as large: squares of 20 pixels, grid lines of 2.
+TEST_F(DisplayScale, TheMagnifierScalesWithTheDisplay) {
+    const int dpi = 192;
+    ASSERT_TRUE(writeLogPixels(DWORD(dpi)));
+    HWND window = startShown();
+    ASSERT_NE(nullptr, window);
+    const RECT area = {200, 100, 600, 500};
+    ColourTarget target(area, RGB(0x55, 0x22, 0x99));
+    ASSERT_TRUE(target.waitShown(kReactionTimeoutMs));
+    ASSERT_TRUE(click(target.centre()));
+    SetCursorPos(target.centre().x, target.centre().y);
+    HWND lens = nullptr;
+    {
+        AltKeyHeld alt;
+        EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] {
+            alt.keepDown();
+            for (HWND shown : visibleWindowsOf(program_.processId()))
+                if (classOf(shown) == L"HueSnapLens") lens = shown;
+            return lens != nullptr;
+        })) << "no lens appeared at " << dpi << " DPI";
+        if (lens) {
+            const RECT rect = screenRect(lens);
+            EXPECT_EQ(11 * scaled(10, dpi) + 12 * scaled(1, dpi), rect.right - rect.left);
+        }
+    }
+    EXPECT_TRUE(closeWithButton(window));
+}
+
 INSTANTIATE_TEST_SUITE_P(Scales, DisplayScale, ::testing::Values(120, 144, 192),
                          [](const ::testing::TestParamInfo<int>& info) { return std::to_string(info.param); });
 

@@ -28,7 +28,7 @@ enum RightClickItem {
     CLOSE_ITEM
 };
 // The View submenu's items.
-enum ViewItem { KEEP_IN_SCREEN_ITEM = 0, CLOSE_BY_MIDDLE_CLICK_ITEM, SHOW_CONTRAST_ITEM };
+enum ViewItem { KEEP_IN_SCREEN_ITEM = 0, CLOSE_BY_MIDDLE_CLICK_ITEM, SHOW_CONTRAST_ITEM, MAGNIFIER_ITEM };
 // The Copy As submenu's items, in the formats' order.
 enum CopyAsItem { COPY_HEX = 0, COPY_HASH_HEX, COPY_CSS_RGB, COPY_CSS_HSL, COPY_CHANNELS, COPY_CODE_HEX, COPY_UNIT_CHANNELS };
 // The Contrast submenu's items.
