@@ -11,7 +11,11 @@ void ProgramTest::SetUp() {
     ASSERT_TRUE(settings::clearAll()) << "could not remove the program's settings";
     // Nothing of an earlier test may still hold a key or a menu.
     keyUp(VK_LMENU);
+    keyUp(VK_RMENU);
     if (visiblePopupMenu()) pressKey(VK_ESCAPE, 2);
+    // The pointer waits where no window opens: a new window takes the place of the
+    // last one, and a pointer left on its close glyph must not end it by accident.
+    movePointer(POINT{2, GetSystemMetrics(SM_CYSCREEN) - 2});
 }
 
 void ProgramTest::TearDown() {
