@@ -13,6 +13,7 @@
 #include "app/system/module/win/Module.h"
 #include "app/system/resource/win/ResourceArchive.h"
 #include "foundation/str/strbuffer/StrBuffer.h"
+#include "foundation/system/trace/win/StartTrace.h"
 #include "foundation/thread/EasyPooler.h"
 #include "framework/WinApp.h"
 #include "gui/drawer/Skinner.h"
@@ -158,7 +159,10 @@ bool AppBase::initialize(framework::WinApp* app, gui::drawer::Skinner* skinner) 
         if (skinner) skinner->release();
         return false;
     }
+    using system::trace::win::StartTrace;
+    StartTrace::mark("skins");
     initializeOle();
+    StartTrace::mark("ole");
     // The platform framework's control-container support has no counterpart here: nothing to set up.
     softwareType_ = SOFTWARE_TYPE;
     textBase_ = TEXT_BASE;
@@ -182,6 +186,7 @@ bool AppBase::initialize(framework::WinApp* app, gui::drawer::Skinner* skinner) 
         selectStoredSkin();
         store_->setAutoFlush(true);
     }
+    StartTrace::mark("store");
     return true;
 }
 
@@ -200,7 +205,9 @@ void AppBase::openExecutable(HMODULE module) {
     if (resources_) resources_->open(handle);
     icons_ = system::icon::win::IconSet::acquire();
     if (icons_) icons_->load(handle, system::icon::win::IconSet::PROGRAM_ICON_GROUP);
+    system::trace::win::StartTrace::mark("command-line-and-icons");
     languagePack_ = lang::Localizer::create(handle, lang::Localizer::RESOURCE_TYPE, lang::Localizer::RESOURCE_ID);
+    system::trace::win::StartTrace::mark("language-pack");
 }
 
 void AppBase::writeIdentity() {

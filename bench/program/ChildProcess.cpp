@@ -162,11 +162,12 @@ MemoryFigures ChildProcess::memory() const {
     counters.cb = sizeof counters;
     if (!info_.hProcess ||
         !GetProcessMemoryInfo(info_.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters))
-        return MemoryFigures{-1, -1};
+        return MemoryFigures{-1, -1, -1};
     const double mib = 1024.0 * 1024.0;
     // WINE: PrivateUsage stays 0; the page-file usage is the same figure on Windows.
     const SIZE_T privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-    return MemoryFigures{double(counters.PeakWorkingSetSize) / mib, double(privateBytes) / mib};
+    return MemoryFigures{double(counters.PeakWorkingSetSize) / mib, double(privateBytes) / mib,
+                         double(counters.WorkingSetSize) / mib};
 }
 
 HandleFigures ChildProcess::handles() const {
