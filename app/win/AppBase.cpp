@@ -12,6 +12,7 @@
 #include "app/system/icon/win/IconSet.h"
 #include "app/system/module/win/Module.h"
 #include "app/system/resource/win/ResourceArchive.h"
+#include "foundation/str/strarray/StrArray.h"
 #include "foundation/str/strbuffer/StrBuffer.h"
 #include "foundation/system/trace/win/StartTrace.h"
 #include "foundation/thread/EasyPooler.h"
@@ -382,12 +383,14 @@ bool AppBase::findHandOverTarget(void* context) {
 HWND AppBase::findProductWindow(DWORD processId, bool useLanguagePack) const {
     const uint32_t languages = useLanguagePack && languagePack_ ? languagePack_->languageCount() : 0;
     if (languages == 0) return findOtherInstanceWindow(processId, nullptr);
-    for (uint32_t i = 0; i < languages; ++i) {
-        const StrBuffer* productName = languagePack_->languageAt(i)->findText(textBase_);
-        HWND window = findOtherInstanceWindow(processId, productName ? productName->c_str() : L"");
-        if (window) return window;
-    }
-    return nullptr;
+    str::strarray::StrArray* productNames = str::strarray::StrArray::acquire();
+    if (!productNames) return nullptr;
+    languagePack_->textsInEveryLanguage(textBase_, *productNames);
+    HWND window = nullptr;
+    for (uint32_t i = 0; i < productNames->count() && !window; ++i)
+        window = findOtherInstanceWindow(processId, productNames->get(i)->c_str());
+    productNames->release();
+    return window;
 }
 
 HWND AppBase::findOtherInstanceWindow(DWORD processId, const wchar_t* productName) {
