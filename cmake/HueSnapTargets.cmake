@@ -77,8 +77,6 @@ function(huesnap_folder_library name)
   cmake_parse_arguments(ARG "" "" "DEPENDS;SYSTEM_LIBS" ${ARGN})
   file(GLOB_RECURSE _sources CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
-  # entry/ holds a program's entry point: it belongs to the executable, not the library.
-  list(FILTER _sources EXCLUDE REGEX "/entry/")
   huesnap_library(${name} SOURCES ${_sources} DEPENDS ${ARG_DEPENDS} SYSTEM_LIBS ${ARG_SYSTEM_LIBS})
 endfunction()
 

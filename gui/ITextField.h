@@ -9,6 +9,7 @@ public:
     static constexpr wchar_t CLASS_NAME[] = L"s_gui_ITextField";
     static constexpr int CHANGED = 1;     // the text changed, when change notification is on
     static constexpr int FOCUS_LOST = 3;  // the field lost the keyboard focus
+    static constexpr int PASTED = 2;      // a paste the owner takes instead of the field (see TextField)
 
     // Each character shows as '*'.
     virtual void setPassword(bool password) = 0;

@@ -18,6 +18,7 @@
 #include "gui/win/Box.h"
 #include "gui/win/Button.h"
 #include "gui/win/ControlMessages.h"
+#include "gui/win/Dpi.h"
 #include "gui/win/FontSetting.h"
 #include "gui/win/Image.h"
 #include "gui/win/Label.h"
@@ -129,6 +130,8 @@ bool About3::show(HWND owner) {
     }
     window_->attachAppWindow(appWindow_, false);
     window_->setTitle(titleFor(localizer(), productBase()));
+    // Every size below is a design unit, made pixels for the window's DPI.
+    dpi_ = s::gui::win::Dpi::forWindow(window_->getHandle());
     if (!buildContent()) {
         releaseWindow();
         return false;
@@ -180,7 +183,7 @@ void About3::onWindowEvent() {
         SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(window_->getUserEventData()));
     } else if (name == LAYOUT_EVENT) {
         // The window keeps the size of its binding unless a text needs more room.
-        s::image::gui::dialogs::huesnap::fitButtonToText(closeButton_, nullptr, CLOSE_BUTTON_SIZE.cx);
+        s::image::gui::dialogs::huesnap::fitButtonToText(closeButton_, nullptr, px(CLOSE_BUTTON_SIZE.cx));
         window_->growToContent();
     }
 }
@@ -215,6 +218,10 @@ void About3::releaseWindow() {
 
 // ---- Building
 
+int About3::px(int designUnits) const {
+    return s::gui::win::Dpi::scale(designUnits, dpi_);
+}
+
 bool About3::keep(thread::IPoolable* object) {
     return objects_.keep(object);
 }
@@ -222,6 +229,7 @@ bool About3::keep(thread::IPoolable* object) {
 FontSetting* About3::newFont(int sizeCode) {
     FontSetting* font = FontSetting::acquire();
     if (!keep(font)) return nullptr;
+    font->setDpi(dpi_);
     font->setSizeCode(sizeCode);
     return font;
 }
@@ -272,16 +280,16 @@ Button* About3::newButton(int32_t textId, const wchar_t* glyph, SIZE size) {
         button->setLocalizer(localizer());
         button->setFontSetting(newFont(FONT_8_PT));
     }
-    fixedSize(button, size.cx, size.cy);
+    fixedSize(button, px(size.cx), px(size.cy));
     return button;
 }
 
 bool About3::buildContent() {
     column_ = newBox(false);
     if (!column_) return false;
-    column_->setLeftRightMargins(8, 8);
-    column_->setTopBottomMargins(4, 8);
-    column_->setVerticalGap(8);
+    column_->setLeftRightMargins(px(8), px(8));
+    column_->setTopBottomMargins(px(4), px(8));
+    column_->setVerticalGap(px(8));
     addTo(column_, buildHeaderRow());
     addTo(column_, buildProductRow());
     addTo(column_, buildTable());
@@ -310,15 +318,15 @@ Box* About3::buildHeaderRow() {
 Box* About3::buildProductRow() {
     Box* row = newBox(true);
     if (!row) return nullptr;
-    row->setHorizontalGap(4);
+    row->setHorizontalGap(px(4));
     row->setVerticalAlignmentCentre();
     productIcon_ = s::gui::win::Image::acquire();
     if (keep(productIcon_)) {
         app::win::AppBase* app = appWindow_->application();
         productIcon_->setPicture(
-            s::image::gui::dialogs::huesnap::iconPicture(app ? app->smallIcon() : nullptr, ICON_SIZE));
+            s::image::gui::dialogs::huesnap::iconPicture(app ? app->smallIcon() : nullptr, px(ICON_SIZE)));
         productIcon_->setTransparent(true);
-        fixedSize(productIcon_, ICON_SIZE, ICON_SIZE);
+        fixedSize(productIcon_, px(ICON_SIZE), px(ICON_SIZE));
         row->add(productIcon_);
     } else {
         productIcon_ = nullptr;
@@ -334,9 +342,9 @@ Box* About3::buildTable() {
     Box* captions = newBox(false);
     Box* values = newBox(false);
     if (!table || !captions || !values) return nullptr;
-    table->setHorizontalGap(10);
-    captions->setVerticalGap(3);
-    values->setVerticalGap(3);
+    table->setHorizontalGap(px(10));
+    captions->setVerticalGap(px(3));
+    values->setVerticalGap(px(3));
     const int32_t captionTexts[ROW_COUNT] = {TEXT_VERSION_CAPTION, TEXT_UPDATED_CAPTION, TEXT_URL_CAPTION};
     const int32_t valueTexts[ROW_COUNT] = {productBase() + VERSION_OFFSET, productBase() + UPDATED_OFFSET, TEXT_URL};
     for (int i = 0; i < ROW_COUNT; ++i) {
@@ -356,9 +364,9 @@ Box* About3::buildSupportPanel() {
     supportPanel_ = newBox(false);
     if (!supportFrame_ || !supportPanel_) return nullptr;
     // The frame is the outer box's colour showing round the panel's one-pixel margin.
-    supportFrame_->setMargins(1, 1, 1, 1);
-    supportPanel_->setMargins(8, 8, 6, 6);
-    supportPanel_->setVerticalGap(3);
+    supportFrame_->setMargins(px(1), px(1), px(1), px(1));
+    supportPanel_->setMargins(px(8), px(8), px(6), px(6));
+    supportPanel_->setVerticalGap(px(3));
     supportText_ = newLabel(productBase() + SUPPORT_QUESTION_OFFSET, FONT_8_PT);
     supportLink_ = newLink(productBase() + SUPPORT_LINK_OFFSET);
     addTo(supportPanel_, supportText_);

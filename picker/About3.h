@@ -182,6 +182,9 @@ private:
     int boxCount_;
     s::gui::win::Label* labels_[MAX_OBJECTS];  // not owned: the labels that take the skin's text colour
     int labelCount_;
+    // The DPI the window's content was built for, and a design size in pixels at it.
+    int dpi_ = 96;
+    int px(int designUnits) const;
     s::gui::win::Button* buttons_[2];  // not owned: the buttons the skin draws
 };
 

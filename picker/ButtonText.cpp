@@ -4,6 +4,7 @@
 
 #include "gui/win/Button.h"
 #include "gui/win/ControlPaint.h"
+#include "gui/win/Dpi.h"
 #include "gui/win/Font.h"
 #include "gui/win/FontSetting.h"
 
@@ -17,7 +18,7 @@ void fitButtonToText(s::gui::win::Button* button, const s::gui::win::FontSetting
     HFONT measured = font ? font->handle() : reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
     const SIZE text = s::gui::win::ControlPaint::measureText(hwnd, button->getText(), measured);
     if (font) font->release();
-    const int needed = int(text.cx) + 2 * BUTTON_TEXT_INSET;
+    const int needed = int(text.cx) + 2 * s::gui::win::Dpi::scale(BUTTON_TEXT_INSET, s::gui::win::Dpi::forWindow(hwnd));
     button->setMinimumSize(needed > plannedWidth ? needed : plannedWidth, button->getMinimumHeight());
 }
 

@@ -26,6 +26,8 @@
 #include "lang/LangPack.h"
 #include "lang/Localizer.h"
 #include "settings/map/IMappedData.h"
+#include "image/color/ColorText.h"
+#include "image/color/Contrast.h"
 #include "picker/ClipboardText.h"
 #include "picker/DialogMenus.h"
 #include "picker/DialogWindow.h"
@@ -71,7 +73,11 @@ void Dialog::reset() {
     sampler_.clearStop();
     releaseAll();
     appWindow_ = nullptr;
-    rightClickMenu_ = trayMenu_ = skinMenu_ = languageMenu_ = nullptr;
+    rightClickMenu_ = trayMenu_ = skinMenu_ = languageMenu_ = copyAsMenu_ = nullptr;
+    copyFormat_ = 0;
+    showContrast_ = true;
+    contrastBox_ = nullptr;
+    contrastLine_ = nullptr;
     for (Button*& button : titleButtons_) button = nullptr;
     keepInScreen_ = false;
     mainColumn_ = samplePanel_ = pagePile_ = nullptr;
@@ -89,7 +95,8 @@ void Dialog::releaseAll() {
     if (window_ && mainColumn_) window_->removeComponent(mainColumn_);
     if (window_) window_->setContent(nullptr);
     objects_.releaseAll();
-    controlCount_ = boxCount_ = labelCount_ = 0;
+    controlCount_ = boxCount_ = labelCount_ = fontCount_ = 0;
+    sizes_.clear();
     if (window_) window_->release();  // the menus go with it
     window_ = nullptr;
 }
@@ -151,9 +158,11 @@ void Dialog::buildMenus() {
     languageMenu_ = DialogMenus::buildLanguageMenu(texts);
     map::IMappedData* store = appWindow_->application()->getStore();
     keepInScreen_ = store && store->getBool(appWindow_->sectionPath(VIEW_SECTION), KEEP_IN_SCREEN_VALUE, false);
+    readViewChoices();
+    copyAsMenu_ = DialogMenus::buildCopyAsMenu(texts, copyFormat_);
     const DialogMenus::Checks checks{window_->isKeepOnTop(), keepInScreen_,
-                                     window_->getMiddleClickAction() == app::IAppWindow::ACTION_CLOSE};
-    rightClickMenu_ = DialogMenus::buildRightClickMenu(texts, checks, skinMenu_, languageMenu_);
+                                     window_->getMiddleClickAction() == app::IAppWindow::ACTION_CLOSE, showContrast_};
+    rightClickMenu_ = DialogMenus::buildRightClickMenu(texts, checks, skinMenu_, languageMenu_, copyAsMenu_);
 }
 
 void Dialog::readColours() {
@@ -177,6 +186,8 @@ void Dialog::listenToControls() {
     for (RolePage& role : roles_) {
         role.roleButton->addListener(s::gui::IButton::CLICKED, this);
         role.hexField->addListener(s::gui::ITextField::CHANGED, this);
+        role.hexField->setPasteTaken(true);
+        role.hexField->addListener(s::gui::ITextField::PASTED, this);
         Button* buttons[] = {role.swatch, role.copy};
         for (Button* button : buttons)
             if (button) button->addListener(s::gui::IButton::CLICKED, this);
@@ -248,12 +259,29 @@ bool Dialog::onWindowEvent(int kind) {
         fitButtonsToTexts();
         window_->fitToContent();
         StartTrace::mark("hidden-page");
+    } else if (name == DialogWindow::DPI_CHANGED_EVENT && mainColumn_ && window_->getUserEventData()) {
+        applyDpi(window_->getUserEventA(), *static_cast<const RECT*>(window_->getUserEventData()));
     } else if (name == LAYOUT_EVENT && mainColumn_) {
         // The window takes the size its content needs, with the frame around it.
+        showContrast();  // the line's window exists now: it takes its text as window text
         fitButtonsToTexts();
         window_->fitToContent();
     }
     return true;
+}
+
+void Dialog::applyDpi(int dpi, const RECT& suggested) {
+    sizes_.applyAt(dpi);
+    for (int i = 0; i < fontCount_; ++i) fonts_[i]->setDpi(dpi);
+    // Each control makes its font again from its (rescaled) setting and measures its text.
+    for (int i = 0; i < labelCount_; ++i) labels_[i]->setFontSetting(labels_[i]->getFontSetting());
+    for (RolePage& role : roles_) {
+        Button* buttons[] = {role.roleButton, role.copy};
+        for (Button* button : buttons)
+            if (button) button->setFontSetting(button->getFontSetting());
+    }
+    fitButtonsToTexts();
+    window_->takeRectangle(suggested);
 }
 
 void Dialog::onSample(color::ColorValue colour) {
@@ -282,7 +310,11 @@ bool Dialog::onRoleEvent(RoleIndex index, s::gui::IComponent* source) {
     if (source == role.roleButton) {
         selectRole(index);
     } else if (source == role.hexField) {
-        onHexChanged(index);
+        if (role.hexField->isPasting()) {
+            onPaste(index);
+        } else {
+            onHexChanged(index);
+        }
     } else if (source == role.swatch) {
         onSwatch(index);
     } else if (source == role.copy) {
@@ -338,8 +370,11 @@ void Dialog::onSwatch(RoleIndex index) {
 
 void Dialog::onCopy(RoleIndex index) {
     s::gui::win::TextField* field = roles_[index].hexField;
+    // The hex format copies the field as it stands; the others write the role's colour.
+    const color::ColorText::Text text = color::ColorText::format(roles_[index].role.colour(), copyFormat_);
+    const wchar_t* copied = copyFormat_ == color::ColorText::HEX ? field->getText() : text.text;
     // Selecting the field tells the user the text was copied: not when it was not.
-    if (!copyToClipboard(window_->getHandle(), field->getText())) return;
+    if (!copyToClipboard(window_->getHandle(), copied)) return;
     field->focusAndSelectAll();
 }
 
@@ -372,6 +407,7 @@ void Dialog::applyRole(RoleIndex index, color::ColorValue colour, ColorUpdate up
     }
     if (role.swatch) role.swatch->setGlyphText(color::swatchName(colour).text);
     showComponents(index);
+    showContrast();
     // Set-up shows the colours it has just read before the controls exist: nothing to store then.
     if (!window_ || !mainColumn_ || !mainColumn_->getHandle()) return;
     map::IMappedData* store = appWindow_->application()->getStore();
@@ -442,6 +478,15 @@ void Dialog::runCommand(int command) {
     case Action::SHOW_VERSION:
         showVersionWindow();
         break;
+    case Action::SELECT_COPY_FORMAT:
+        selectCopyFormat(decision.index);
+        break;
+    case Action::FIX_CONTRAST:
+        fixContrast(decision.index == 0 ? color::Contrast::AA_NORMAL : color::Contrast::AAA_NORMAL);
+        break;
+    case Action::TOGGLE_SHOW_CONTRAST:
+        toggleShowContrast();
+        break;
     case Action::NONE:
         break;
     }
@@ -490,6 +535,7 @@ void Dialog::selectLanguage(int index) {
     const lang::LangPack* now = texts->currentLanguage();
     if (now != before && now) {
         appWindow_->application()->setLanguage(now->engName().c_str());
+        showContrast();
         refreshTexts();
     }
     DialogMenus::checkOnly(languageMenu_, 0, int(texts->languageCount()), index);

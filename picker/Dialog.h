@@ -23,6 +23,7 @@
 #include "foundation/thread/IPoolable.h"
 #include "foundation/thread/Pooled.h"
 #include "gui/events/IEventListener.h"
+#include "gui/layout/DesignSizes.h"
 #include "image/color/ColorMath.h"
 #include "picker/ColorRole.h"
 #include "picker/DialogCommands.h"
@@ -76,6 +77,8 @@ public:
     static constexpr wchar_t TEXT_COLOR_VALUE[] = L"TextColor";
     static constexpr wchar_t BACKGROUND_COLOR_VALUE[] = L"BackgroundColor";
     static constexpr wchar_t KEEP_IN_SCREEN_VALUE[] = L"KeepInScreen";
+    static constexpr wchar_t COPY_FORMAT_VALUE[] = L"CopyFormat";
+    static constexpr wchar_t SHOW_CONTRAST_VALUE[] = L"ShowContrast";
     // Recognised by identity: lays the window's content out on the window's thread.
     static constexpr wchar_t LAYOUT_EVENT[] = L"HueSnapLayout";
     // Recognised by identity: makes the windows of the page not shown at start.
@@ -95,6 +98,7 @@ public:
         s::gui::win::Slider* sliders[3];    // hue, saturation, lightness
         s::gui::win::Button* decrease[3];
         s::gui::win::Button* increase[3];
+        s::gui::win::Label* hint;           // the hint line, which also tells why a fix did nothing
     };
 
     // Opens a web page address; true when it was handed to a browser.
@@ -139,6 +143,12 @@ public:
     s::gui::win::PopupMenu* rightClickMenu() const { return rightClickMenu_; }
     s::gui::win::PopupMenu* trayMenu() const { return trayMenu_; }
     bool isKeepInScreen() const { return keepInScreen_; }
+    // The line under the sample with the pair's contrast ratio and grades; its box
+    // is hidden with View > Show Contrast.
+    s::gui::win::Label* contrastLine() const { return contrastLine_; }
+    bool isContrastShown() const { return showContrast_; }
+    // The format the Copy button writes (a ColorText format).
+    int copyFormat() const { return copyFormat_; }
     bool isSamplerRunning() const { return sampler_.isRunning(); }
     // The font settings of a role button's text: regular and bold.
     const s::gui::win::FontSetting* roleFont(bool bold) const { return bold ? boldRoleFont_ : regularRoleFont_; }
@@ -155,7 +165,7 @@ private:
     s::gui::win::Box* buildRoleRow();
     s::gui::win::Box* buildPage(RoleIndex index);
     s::gui::win::Box* buildComponentRow(RoleIndex index, int component);
-    s::gui::win::Box* buildHintColumn();
+    s::gui::win::Box* buildHintColumn(RoleIndex index);
     s::gui::win::Box* buildColourRow(RoleIndex index);
     s::gui::win::Box* newBox(bool row);
     s::gui::win::Label* newLabel(int32_t textId, const wchar_t* text, int sizeCode);
@@ -164,6 +174,13 @@ private:
     s::gui::win::Slider* newSlider(int maximum);
     s::gui::win::TextField* newHexField(color::ColorValue colour);
     void addSpacer(s::gui::win::Box* box, int width, int height);
+    // Sizes in design units, kept in sizes_ so they follow the window's DPI.
+    void fixedSize(s::gui::IComponent* component, int width, int height);
+    void fillWidth(s::gui::IComponent* component, int minimumWidth, int height);
+    void setMargins(s::gui::win::Box* box, int leftRight, int topBottom);
+    void setSizeOverrides(s::gui::win::Box* box, int minWidth, int minHeight, int prefWidth, int prefHeight);
+    // Sizes, fonts and the window itself for a new DPI (window's thread).
+    void applyDpi(int dpi, const RECT& suggested);
     s::gui::win::FontSetting* newFont(int sizeCode);
     bool keep(thread::IPoolable* object);
     void keepControl(s::gui::IControl* control);
@@ -200,6 +217,15 @@ private:
     void selectSkin(int index);
     void selectLanguage(int index);
     void openPage(int32_t addressText);
+    // ---- Contrast, Copy As and paste (DialogContrast.cpp)
+    void readViewChoices();
+    s::gui::win::Box* buildContrastLine();
+    void showContrast();
+    void fixContrast(double target);
+    void toggleShowContrast();
+    void selectCopyFormat(int format);
+    void onPaste(RoleIndex index);
+    RoleIndex selectedRole() const;
     lang::Localizer* localizer() const;
     int32_t productBase() const;
     void releaseAll();
@@ -214,6 +240,11 @@ private:
     s::gui::win::PopupMenu* trayMenu_;               // owned by the window once attached
     s::gui::win::PopupMenu* skinMenu_;               // owned by the right-click menu
     s::gui::win::PopupMenu* languageMenu_;           // owned by the right-click menu
+    s::gui::win::PopupMenu* copyAsMenu_;             // owned by the right-click menu
+    int copyFormat_;
+    bool showContrast_;
+    s::gui::win::Box* contrastBox_;                  // owned through objects_
+    s::gui::win::Label* contrastLine_;               // owned through objects_
     s::gui::win::Button* titleButtons_[TITLE_BUTTON_COUNT];  // owned through objects_
     thread::win::Thread* samplerThread_;             // owned: made at construction
     ScreenSampler sampler_;                          // samplerRunning / samplerStop live here
@@ -229,7 +260,7 @@ private:
 
     // Everything made for the window, released in reverse order (children before
     // their boxes), and the controls whose texts come from the language pack.
-    static constexpr int MAX_OBJECTS = 160;
+    static constexpr int MAX_OBJECTS = 192;
     OwnedObjects<MAX_OBJECTS> objects_;
     s::gui::IControl* controls_[MAX_OBJECTS];        // not owned: a view of objects_
     int controlCount_;
@@ -239,6 +270,11 @@ private:
     int boxCount_;
     s::gui::win::Label* labels_[MAX_PAINTED];        // not owned: a view of objects_
     int labelCount_;
+    // The font settings made for the window, which follow its DPI.
+    s::gui::win::FontSetting* fonts_[MAX_PAINTED];   // not owned: a view of objects_
+    int fontCount_ = 0;
+    // Every size the window's content is built with, in design units.
+    s::gui::layout::DesignSizes sizes_;
 
     // The version window, its binding ("AboutWindow") and the binding's skin set: made on
     // first use, kept for later commands, released before everything else.

@@ -15,6 +15,8 @@ DialogCommands::Decision decideNumbered(int command, int languageCount, int skin
         const int index = command - DialogCommands::FIRST_SKIN;
         return index < skinCount ? make(Action::SELECT_SKIN, index) : make(Action::NONE);
     }
+    if (command >= DialogCommands::FIRST_COPY_FORMAT && command <= DialogCommands::LAST_COPY_FORMAT)
+        return make(Action::SELECT_COPY_FORMAT, command - DialogCommands::FIRST_COPY_FORMAT);
     if (command >= 0 && command <= DialogCommands::LAST_LANGUAGE) {
         if (command == languageCount)
             return make(Action::OPEN_TRANSLATION_PAGE, 0, DialogCommands::ADDRESS_TRANSLATION);
@@ -48,6 +50,12 @@ DialogCommands::Decision DialogCommands::decide(int command, int languageCount, 
         return make(Action::OPEN_PAGE, 0, ADDRESS_MORE_SOFTWARE);
     case WORKPLACE:
         return make(Action::OPEN_PAGE, 0, ADDRESS_WORKPLACE);
+    case FIX_CONTRAST_AA:
+        return make(Action::FIX_CONTRAST, 0);
+    case FIX_CONTRAST_AAA:
+        return make(Action::FIX_CONTRAST, 1);
+    case SHOW_CONTRAST:
+        return make(Action::TOGGLE_SHOW_CONTRAST);
     default:
         return decideNumbered(command, languageCount, skinCount);
     }

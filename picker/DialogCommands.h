@@ -25,6 +25,12 @@ struct DialogCommands {
     static constexpr int TELL_DEVELOPERS = 10200;
     static constexpr int MORE_SOFTWARE = 10900;
     static constexpr int WORKPLACE = 10950;
+    // Copy As: one item per copy format, in the formats' order.
+    static constexpr int FIRST_COPY_FORMAT = 400;
+    static constexpr int LAST_COPY_FORMAT = 406;
+    static constexpr int FIX_CONTRAST_AA = 410;
+    static constexpr int FIX_CONTRAST_AAA = 411;
+    static constexpr int SHOW_CONTRAST = 420;
 
     // Language-pack entries of the menu texts.
     static constexpr int32_t TEXT_VIEW = 609000;
@@ -43,6 +49,11 @@ struct DialogCommands {
     static constexpr int32_t TEXT_OPEN_WINDOW = 750000;
     static constexpr int32_t TEXT_EXIT = 751000;
     static constexpr int32_t TEXT_CLOSE = 400120;
+    static constexpr int32_t TEXT_CONTRAST = 920000;
+    static constexpr int32_t TEXT_FIX_CONTRAST_AA = 920100;
+    static constexpr int32_t TEXT_FIX_CONTRAST_AAA = 920110;
+    static constexpr int32_t TEXT_COPY_AS = 920300;
+    static constexpr int32_t TEXT_SHOW_CONTRAST = 920400;
 
     // Entries holding the web addresses (the product ones relative to the product base).
     static constexpr int32_t PRODUCT_PAGE_OFFSET = 3;
@@ -63,11 +74,14 @@ struct DialogCommands {
         OPEN_TRANSLATION_PAGE,
         SHOW_VERSION,
         OPEN_PAGE,
+        SELECT_COPY_FORMAT,
+        FIX_CONTRAST,
+        TOGGLE_SHOW_CONTRAST,
     };
 
     struct Decision {
         Action action;
-        int index;            // the skin or language index for SELECT_SKIN / SELECT_LANGUAGE
+        int index;            // the skin, language or copy format index; FIX_CONTRAST: 0 AA, 1 AAA
         int32_t addressText;  // the entry holding the address for OPEN_PAGE / OPEN_TRANSLATION_PAGE
     };
 

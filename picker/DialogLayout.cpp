@@ -7,8 +7,10 @@
 #include "gui/IControl.h"
 #include "gui/drawer/ISkin.h"
 #include "gui/drawer/Skinner.h"
+#include "gui/layout/DesignSizes.h"
 #include "gui/win/Box.h"
 #include "gui/win/Button.h"
+#include "gui/win/Dpi.h"
 #include "gui/win/FontSetting.h"
 #include "gui/win/Image.h"
 #include "gui/win/Label.h"
@@ -37,8 +39,8 @@ using s::gui::win::Slider;
 using s::gui::win::TextField;
 
 // "100%" along an axis: a preferred size no window reaches, so the rules hand
-// the element every pixel its box can spare.
-constexpr int FILL = 10000;
+// the element every pixel its box can spare. Never scaled.
+constexpr int FILL = s::gui::layout::DesignSizes::FILL;
 
 // Language-pack entries of the window's own texts.
 constexpr int32_t TEXT_SAMPLE = 900000;
@@ -63,17 +65,28 @@ constexpr int COPY_BUTTON_WIDTH = 60;
 constexpr int SLIDER_STEP = 10;
 constexpr int COMPONENT_MAXIMUM[3] = {359, 100, 100};
 
-void fixedSize(s::gui::IComponent* component, int width, int height) {
-    component->setMinimumSize(width, height);
-    component->setPreferredSize(width, height);
-}
-
-void fillWidth(s::gui::IComponent* component, int minimumWidth, int height) {
-    component->setMinimumSize(minimumWidth, height);
-    component->setPreferredSize(FILL, height);
-}
-
 }  // namespace
+
+// Every size below is in 96-DPI design units: the record scales it to the
+// window's DPI now and again whenever the window's DPI changes.
+void Dialog::fixedSize(s::gui::IComponent* component, int width, int height) {
+    sizes_.setMinimumSize(component, width, height);
+    sizes_.setPreferredSize(component, width, height);
+}
+
+void Dialog::fillWidth(s::gui::IComponent* component, int minimumWidth, int height) {
+    sizes_.setMinimumSize(component, minimumWidth, height);
+    sizes_.setPreferredSize(component, FILL, height);
+}
+
+void Dialog::setMargins(Box* box, int leftRight, int topBottom) {
+    sizes_.setLeftRightMargins(box, leftRight, leftRight);
+    sizes_.setTopBottomMargins(box, topBottom, topBottom);
+}
+
+void Dialog::setSizeOverrides(Box* box, int minWidth, int minHeight, int prefWidth, int prefHeight) {
+    sizes_.setSizeOverrides(box, minWidth, minHeight, prefWidth, prefHeight);
+}
 
 bool Dialog::keep(thread::IPoolable* object) {
     return objects_.keep(object);
@@ -86,6 +99,8 @@ void Dialog::keepControl(s::gui::IControl* control) {
 FontSetting* Dialog::newFont(int sizeCode) {
     FontSetting* font = FontSetting::acquire();
     if (!keep(font)) return nullptr;
+    if (fontCount_ < MAX_PAINTED) fonts_[fontCount_++] = font;
+    font->setDpi(sizes_.dpi());
     font->setSizeCode(sizeCode);
     return font;
 }
@@ -164,18 +179,20 @@ TextField* Dialog::newHexField(color::ColorValue colour) {
 }
 
 bool Dialog::buildControls() {
+    sizes_.clear();
+    sizes_.applyAt(s::gui::win::Dpi::forWindow(window_ ? window_->getHandle() : nullptr));
     mainColumn_ = newBox(false);
     if (!mainColumn_) return false;
-    mainColumn_->setLeftRightMargins(3, 3);
-    mainColumn_->setTopBottomMargins(3, 3);
+    setMargins(mainColumn_, 3, 3);
     mainColumn_->add(buildTitleBar());
     mainColumn_->add(buildSamplePanel());
+    mainColumn_->add(buildContrastLine());
     mainColumn_->add(buildRoleRow());
     addSpacer(mainColumn_, 0, 5);
     pagePile_ = newBox(false);
     if (!pagePile_) return false;
     pagePile_->setLayoutPile();
-    pagePile_->setSizeOverrides(-1, -1, FILL, FILL);
+    setSizeOverrides(pagePile_, -1, -1, FILL, FILL);
     // The text page is built now but joins the pile (and gets its windows) only
     // once the window is shown: the page shown at start is the background one.
     buildPage(TEXT_ROLE);
@@ -197,7 +214,7 @@ Box* Dialog::buildTitleBar() {
     if (titleButtons_[PIN_BUTTON]) titleButtons_[PIN_BUTTON]->setToggleMode(true);
     s::gui::win::Image* icon = s::gui::win::Image::acquire();
     if (keep(icon)) {
-        icon->setPicture(iconPicture(appWindow_->application()->smallIcon(), 14));
+        icon->setPicture(iconPicture(appWindow_->application()->smallIcon(), sizes_.pixels(14)));
         icon->setScaled(true);
         icon->setTransparent(true);
         fixedSize(icon, 14, 14);
@@ -205,7 +222,7 @@ Box* Dialog::buildTitleBar() {
     }
     addSpacer(title, 3, 0);
     title->add(newLabel(productBase(), nullptr, FONT_BOLD_9_PT));
-    title->setSizeOverrides(-1, 20, FILL, 20);
+    setSizeOverrides(title, -1, 20, FILL, 20);
     bar->add(titleButtons_[PIN_BUTTON]);
     addSpacer(bar, 2, 0);
     bar->add(title);
@@ -219,9 +236,8 @@ Box* Dialog::buildTitleBar() {
 Box* Dialog::buildSamplePanel() {
     samplePanel_ = newBox(false);
     if (!samplePanel_) return nullptr;
-    samplePanel_->setLeftRightMargins(5, 5);
-    samplePanel_->setTopBottomMargins(10, 10);
-    samplePanel_->setSizeOverrides(-1, 100, FILL, 100);
+    setMargins(samplePanel_, 5, 10);
+    setSizeOverrides(samplePanel_, -1, 100, FILL, 100);
     samplePanel_->setBackground(roles_[BACKGROUND_ROLE].role.colour());
     sampleLabel_ = newLabel(TEXT_SAMPLE, nullptr, FONT_10_PT);
     if (sampleLabel_) sampleFont_ = sampleLabel_->getFontSetting();
@@ -245,7 +261,7 @@ Box* Dialog::buildRoleRow() {
         fillWidth(button, ROLE_BUTTON_WIDTH, 20);
         row->add(button);
     }
-    row->setSizeOverrides(-1, -1, FILL, -1);
+    setSizeOverrides(row, -1, -1, FILL, -1);
     return row;
 }
 
@@ -253,12 +269,12 @@ Box* Dialog::buildPage(RoleIndex index) {
     Box* page = newBox(false);
     roles_[index].page = page;
     if (!page) return nullptr;
-    page->setSizeOverrides(-1, -1, FILL, FILL);
+    setSizeOverrides(page, -1, -1, FILL, FILL);
     for (int component = 0; component < 3; ++component) {
         if (component > 0) addSpacer(page, 0, 6);
         page->add(buildComponentRow(index, component));
     }
-    page->add(buildHintColumn());
+    page->add(buildHintColumn(index));
     page->add(buildColourRow(index));
     addSpacer(page, 0, 2);
     Button* copy = newButton(TEXT_COPY, nullptr, FONT_9_PT);
@@ -273,7 +289,7 @@ Box* Dialog::buildComponentRow(RoleIndex index, int component) {
     Box* labelBox = newBox(true);
     if (!row || !labelBox) return nullptr;
     labelBox->add(newLabel(TEXT_COMPONENT_LABELS[component], nullptr, FONT_8_PT));
-    labelBox->setSizeOverrides(15, -1, 15, -1);
+    setSizeOverrides(labelBox, 15, -1, 15, -1);
     RolePage& role = roles_[index];
     role.sliders[component] = newSlider(COMPONENT_MAXIMUM[component]);
     role.decrease[component] = newGlyphButton(L"#Left", 16, 16);
@@ -282,17 +298,18 @@ Box* Dialog::buildComponentRow(RoleIndex index, int component) {
     row->add(role.sliders[component]);
     row->add(role.decrease[component]);
     row->add(role.increase[component]);
-    row->setSizeOverrides(-1, -1, FILL, -1);
+    setSizeOverrides(row, -1, -1, FILL, -1);
     return row;
 }
 
-Box* Dialog::buildHintColumn() {
+Box* Dialog::buildHintColumn(RoleIndex index) {
     Box* column = newBox(false);
     if (!column) return nullptr;
-    column->setLeftRightMargins(6, 6);
-    column->add(newLabel(TEXT_HINT, nullptr, FONT_8_PT));
+    sizes_.setLeftRightMargins(column, 6, 6);
+    roles_[index].hint = newLabel(TEXT_HINT, nullptr, FONT_8_PT);
+    column->add(roles_[index].hint);
     column->add(newLabel(TEXT_PRESS_ALT, nullptr, FONT_BOLD_8_PT));
-    column->setSizeOverrides(-1, -1, FILL, -1);
+    setSizeOverrides(column, -1, -1, FILL, -1);
     return column;
 }
 
@@ -305,7 +322,7 @@ Box* Dialog::buildColourRow(RoleIndex index) {
     row->add(role.swatch);
     row->add(newLabel(s::gui::IControl::NO_TEXT_ID, L"#", FONT_8_PT));
     row->add(role.hexField);
-    row->setSizeOverrides(-1, -1, FILL, -1);
+    setSizeOverrides(row, -1, -1, FILL, -1);
     return row;
 }
 
@@ -360,8 +377,8 @@ void Dialog::refreshTexts() {
 // switching roles never changes the window's size.
 void Dialog::fitButtonsToTexts() {
     for (RolePage& role : roles_) {
-        fitButtonToText(role.roleButton, boldRoleFont_, ROLE_BUTTON_WIDTH);
-        fitButtonToText(role.copy, nullptr, COPY_BUTTON_WIDTH);
+        fitButtonToText(role.roleButton, boldRoleFont_, sizes_.pixels(ROLE_BUTTON_WIDTH));
+        fitButtonToText(role.copy, nullptr, sizes_.pixels(COPY_BUTTON_WIDTH));
     }
 }
 

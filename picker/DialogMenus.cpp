@@ -55,6 +55,15 @@ PopupMenu* buildViewMenu(lang::Localizer* localizer, const DialogMenus::Checks& 
     if (!menu) return nullptr;
     addText(menu, localizer, C::TEXT_KEEP_IN_SCREEN, C::KEEP_IN_SCREEN, checks.keepInScreen);
     addText(menu, localizer, C::TEXT_MIDDLE_CLICK_CLOSES, C::MIDDLE_CLICK_CLOSES, checks.middleClickCloses);
+    addText(menu, localizer, C::TEXT_SHOW_CONTRAST, C::SHOW_CONTRAST, checks.showContrast);
+    return menu;
+}
+
+PopupMenu* buildContrastMenu(lang::Localizer* localizer) {
+    PopupMenu* menu = newMenu(localizer, C::TEXT_CONTRAST);
+    if (!menu) return nullptr;
+    addText(menu, localizer, C::TEXT_FIX_CONTRAST_AA, C::FIX_CONTRAST_AA);
+    addText(menu, localizer, C::TEXT_FIX_CONTRAST_AAA, C::FIX_CONTRAST_AAA);
     return menu;
 }
 
@@ -103,17 +112,32 @@ PopupMenu* DialogMenus::buildLanguageMenu(lang::Localizer* localizer) {
     return menu;
 }
 
+PopupMenu* DialogMenus::buildCopyAsMenu(lang::Localizer* localizer, int chosen) {
+    // The patterns the formats write, in the formats' order.
+    static constexpr const wchar_t* PATTERNS[] = {L"RRGGBB", L"#RRGGBB", L"rgb(r, g, b)", L"hsl(h, s%, l%)",
+                                                  L"r, g, b", L"0xRRGGBB", L"r, g, b (0-1)"};
+    PopupMenu* menu = newMenu(localizer, C::TEXT_COPY_AS);
+    if (!menu) return nullptr;
+    int command = C::FIRST_COPY_FORMAT;
+    for (const wchar_t* pattern : PATTERNS) menu->append(MenuItem::newLiteral(pattern, command++, false));
+    if (!menu->checkRadioById(C::FIRST_COPY_FORMAT + chosen)) menu->checkRadioById(C::FIRST_COPY_FORMAT);
+    return menu;
+}
+
 PopupMenu* DialogMenus::buildRightClickMenu(lang::Localizer* localizer, const Checks& checks, PopupMenu* skinMenu,
-                                            PopupMenu* languageMenu) {
+                                            PopupMenu* languageMenu, PopupMenu* copyAsMenu) {
     PopupMenu* menu = newMenu(localizer, C::TEXT_VIEW);
     if (!menu) {
         if (skinMenu) skinMenu->release();
         if (languageMenu) languageMenu->release();
+        if (copyAsMenu) copyAsMenu->release();
         return nullptr;
     }
     addText(menu, localizer, C::TEXT_KEEP_ON_TOP, C::KEEP_ON_TOP, checks.keepOnTop);
     addSeparator(menu);
     addSubmenu(menu, buildViewMenu(localizer, checks));
+    addSubmenu(menu, copyAsMenu);
+    addSubmenu(menu, buildContrastMenu(localizer));
     addSubmenu(menu, skinMenu);
     addSubmenu(menu, languageMenu);
     addSeparator(menu);

@@ -1,7 +1,7 @@
 #pragma once
 // DialogMenus: builds the main colour window's menus: the notification icon's
 // menu and the right-click menu with its View, Skin, Language and About
-// submenus. Each function hands out a new menu the caller owns (null when none
+// submenus (and View, Copy As, Contrast, Skin, Language, About). Each function hands out a new menu the caller owns (null when none
 // could be had); texts come from `localizer` by entry number and follow its
 // language. Built without a window, so the structure can be checked anywhere.
 #include "picker/DialogCommands.h"
@@ -27,6 +27,7 @@ struct DialogMenus {
         bool keepOnTop;
         bool keepInScreen;
         bool middleClickCloses;
+        bool showContrast = true;
     };
 
     static s::gui::win::PopupMenu* buildTrayMenu(lang::Localizer* localizer);
@@ -36,10 +37,14 @@ struct DialogMenus {
     // One item per language (command = index, the current one checked), then a
     // separator and the translation entry with command = the number of languages.
     static s::gui::win::PopupMenu* buildLanguageMenu(lang::Localizer* localizer);
-    // Takes over the skin and language menus (either may be null, and is then left out).
+    // One radio item per copy format (commands 400 on), the format `chosen` marked.
+    // The items show the formats' patterns, which no language translates.
+    static s::gui::win::PopupMenu* buildCopyAsMenu(lang::Localizer* localizer, int chosen);
+    // Takes over the skin, language and Copy As menus (any may be null, and is then left out).
     static s::gui::win::PopupMenu* buildRightClickMenu(lang::Localizer* localizer, const Checks& checks,
                                                        s::gui::win::PopupMenu* skinMenu,
-                                                       s::gui::win::PopupMenu* languageMenu);
+                                                       s::gui::win::PopupMenu* languageMenu,
+                                                       s::gui::win::PopupMenu* copyAsMenu = nullptr);
     // Checks the item `chosen` of the numbered items first .. first + count - 1 and
     // unchecks the others.
     static void checkOnly(s::gui::win::PopupMenu* menu, int first, int count, int chosen);

@@ -2,6 +2,7 @@
 
 #include "foundation/thread/EasyPooler.h"
 #include "gui/IBox.h"
+#include "gui/win/Dpi.h"
 
 namespace s::image::gui::dialogs::huesnap {
 
@@ -9,8 +10,10 @@ S_POOLED_CLASS_IMPL(DialogWindow, thread::EasyPooler::NO_CAPACITY)
 
 namespace {
 
-// The skin draws a 1-pixel frame round the window's edge.
+// The skin draws a 1-pixel frame (design units) round the window's edge.
 constexpr int SKIN_FRAME = 1;
+
+using s::gui::win::Dpi;
 
 }  // namespace
 
@@ -30,11 +33,28 @@ LRESULT DialogWindow::windowProc(UINT msg, WPARAM wp, LPARAM lp) {
     // window in keyboard menu mode (it has no menu bar to open), which would take
     // the user's next click or key.
     if (msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_KEYMENU && lp == 0) return 0;
+    if (msg == Dpi::CHANGED_MESSAGE) return onDpiChanged(wp, lp);
     return ManagedWindow::windowProc(msg, wp, lp);
 }
 
+// The window moved to a monitor of another scale (or the scale changed): the
+// content is remade for the new DPI first, then the window takes the suggested
+// rectangle, so it changes size and place once and keep-in-screen judges the new
+// rectangle. Each size comes from its design value, so going back gives the first
+// size again.
+LRESULT DialogWindow::onDpiChanged(WPARAM wp, LPARAM lp) {
+    const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+    const int dpi = HIWORD(wp);
+    HWND hwnd = getHandle();
+    if (!suggested || dpi <= 0 || !hwnd) return 0;
+    RECT target = *suggested;
+    Dpi::tell(hwnd, dpi);
+    sendUserEvent(DPI_CHANGED_EVENT, &target, dpi, 0);
+    return 0;
+}
+
 int DialogWindow::frameInset() const {
-    return getWindowDrawer() ? SKIN_FRAME : 0;
+    return getWindowDrawer() ? Dpi::scale(SKIN_FRAME, Dpi::forWindow(getHandle())) : 0;
 }
 
 void DialogWindow::fitContent() {
@@ -78,7 +98,19 @@ void DialogWindow::applySize(SIZE minimum, SIZE size) {
 
 void DialogWindow::fitToContent() {
     SIZE size = {};
-    if (sizeForContent(MINIMUM_CONTENT_WIDTH, &size)) applySize(size, size);
+    if (sizeForContent(Dpi::scale(MINIMUM_CONTENT_WIDTH, Dpi::forWindow(getHandle())), &size)) applySize(size, size);
+}
+
+void DialogWindow::takeRectangle(const RECT& suggested) {
+    HWND hwnd = getHandle();
+    SIZE needed = {};
+    if (!hwnd || !sizeForContent(Dpi::scale(MINIMUM_CONTENT_WIDTH, Dpi::forWindow(hwnd)), &needed)) return;
+    setMinimumSize(needed);
+    const int width = suggested.right - suggested.left, height = suggested.bottom - suggested.top;
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, width > needed.cx ? width : needed.cx,
+                 height > needed.cy ? height : needed.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    fitContent();
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void DialogWindow::growToContent() {

@@ -19,8 +19,11 @@ class DialogWindow : public app::win::ManagedWindow {
     S_POOLED_CLASS(DialogWindow, L"s_image_gui_dialogs_huesnap_DialogWindow")
 
 public:
-    // The window grows no narrower than this when its content would allow it.
+    // The window grows no narrower than this (design units) when its content would allow it.
     static constexpr int MINIMUM_CONTENT_WIDTH = 240;
+    // Recognised by identity: raised on the window's thread when the window is to show
+    // at another DPI; the event's data is the suggested window RECT, `a` the new DPI.
+    static constexpr wchar_t DPI_CHANGED_EVENT[] = L"HueSnapDpiChanged";
 
     DialogWindow();
     // The content must not be used while the window's thread may still size it.
@@ -38,6 +41,9 @@ public:
     void growToContent();
     // Pixels between the window's edge and the content: the skin's frame, 0 unskinned.
     int frameInset() const;
+    // After the content took a new DPI: the window takes `suggested` (its place and size
+    // at that DPI) in one move, grown where the content needs more (window's thread).
+    void takeRectangle(const RECT& suggested);
 
 protected:
     void onSizeChanged() override { fitContent(); }
@@ -49,6 +55,8 @@ private:
     bool sizeForContent(int minimumContentWidth, SIZE* size);
     // Makes `minimum` the window's minimum size and gives the window `size`.
     void applySize(SIZE minimum, SIZE size);
+
+    LRESULT onDpiChanged(WPARAM wp, LPARAM lp);
 
     std::atomic<s::gui::IBox*> content_;  // not owned
 };

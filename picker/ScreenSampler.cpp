@@ -1,6 +1,7 @@
 #include "picker/ScreenSampler.h"
 
 #include "gui/IWindow.h"
+#include "gui/win/Dpi.h"
 
 namespace s::image::gui::dialogs::huesnap {
 
@@ -13,11 +14,13 @@ bool systemAltDown() {
 }
 
 // A screen DC made for each sample and released at once: nothing is held while
-// Alt is up. A failing read is passed on as it is (CLR_INVALID).
+// Alt is up. A failing read is passed on as it is (CLR_INVALID). The pointer and
+// the read are both physical pixels (the sampling thread is per-monitor aware
+// where the system allows), so nothing scales or blends between them.
 COLORREF systemPixelUnderPointer() {
     HDC screen = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
     POINT at = {0, 0};
-    GetCursorPos(&at);
+    s::gui::win::Dpi::physicalPointer(&at);
     const COLORREF colour = GetPixel(screen, at.x, at.y);
     if (screen) DeleteDC(screen);
     return colour;
@@ -57,6 +60,8 @@ void ScreenSampler::sampleOnce(s::gui::IWindow* window) {
 void ScreenSampler::run(s::gui::IWindow* window) {
     const bool stopAtOnce = isStopRequested();
     running_.store(1);
+    // Even where the process could not be made per-monitor aware, this thread is.
+    HANDLE awareness = s::gui::win::Dpi::makeThreadPerMonitorAware();
     if (!stopAtOnce && window) {
         do {
             // The period runs from one look at the keys to the next, so the time a
@@ -68,6 +73,7 @@ void ScreenSampler::run(s::gui::IWindow* window) {
             pause(spent + MIN_PAUSE_MS < PERIOD_MS ? PERIOD_MS - spent : MIN_PAUSE_MS);
         } while (!isStopRequested());
     }
+    s::gui::win::Dpi::restoreThread(awareness);
     running_.store(0);
 }
 

@@ -117,6 +117,16 @@ FIXED_ENGLISH = {
     900200: "You can Pick Color from Screen.",
     900210: "Please Press Alt-Key!",
     900500: "Copy to Clipboard",
+    920000: "Contrast",
+    920010: "Normal text:",
+    920020: "Large text:",
+    920030: "pass",
+    920040: "fail",
+    920100: "Fix Contrast to AA (4.5:1)",
+    920110: "Fix Contrast to AAA (7:1)",
+    920200: "Cannot reach this contrast.",
+    920300: "Copy As",
+    920400: "Show Contrast",
     1000100: "H:",
     1000200: "S:",
     1000300: "L:",
@@ -166,7 +176,9 @@ ALLOWED_SAME = {
     ("ita", 1000200): "S = Saturazione",
     ("ita", 1000300): "L = Luminosità",
     ("nld", 400080): "'URL' is the usual Dutch term",
+    ("nld", 920000): "Dutch 'Contrast' is the same word",
     ("rom", 400080): "'URL' is the usual Romanian term",
+    ("rom", 920000): "Romanian 'Contrast' is the same word",
     ("rom", 740000): "Romanian 'Text' is the same word",
     ("rom", 1000200): "S = Saturație",
     ("rom", 1000300): "L = Luminozitate",
@@ -200,7 +212,8 @@ SCRIPTS = {
     "zhs": ("CJK",), "zht": ("CJK",),
 }
 # Latin words that stand unchanged inside texts of other scripts (names, keys).
-LATIN_WORDS = ("Windows XP/2003/Vista", "Tuvo", "Alt", "e-mail", "OS", "URL")
+# The contrast levels' names: "AAA" before "AA", which is part of it.
+LATIN_WORDS = ("Windows XP/2003/Vista", "Tuvo", "Alt", "e-mail", "OS", "URL", "AAA", "AA")
 
 # Characters that exist in only one of the two Chinese scripts (simplified, traditional).
 CHINESE_PAIRS = ("软軟 关關 闭閉 网網 语語 设設 户戶 颜顏 载載 体體 开開 动動 发發 错錯 报報 档檔 页頁 译譯 视視 "

@@ -49,6 +49,8 @@ struct ManagedWindow::Call {
 namespace {
 
 constexpr UINT QUIET_MOVE = SWP_NOZORDER | SWP_NOACTIVATE;
+// WM_DPICHANGED (Windows 8.1), which the baseline headers leave out.
+constexpr UINT DPI_CHANGED_MESSAGE = 0x02E0;
 constexpr UINT REDRAW_ALL = RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE;
 
 int widthOf(const RECT& rect) {
@@ -353,7 +355,9 @@ void ManagedWindow::onSize(WPARAM type) {
     const bool saveLastNormal = appWindow_ && haveLastNormal_;
     switch (type) {
         case SIZE_MINIMIZED:
-            if (appWindow_) appWindow_->setMaximized(false);
+            // A window minimized from maximized comes back maximized, also at the
+            // next start when the program ends while it is minimized.
+            if (appWindow_) appWindow_->setMaximized(restoresToMaximized());
             if (saveLastNormal)
                 appWindow_->saveBounds(lastNormal_.left, lastNormal_.top, widthOf(lastNormal_), heightOf(lastNormal_));
             break;
@@ -371,6 +375,12 @@ void ManagedWindow::onSize(WPARAM type) {
         default:
             break;
     }
+}
+
+bool ManagedWindow::restoresToMaximized() const {
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    return GetWindowPlacement(getHandle(), &placement) && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0;
 }
 
 void ManagedWindow::trimWorkingSet() {
@@ -439,6 +449,14 @@ void ManagedWindow::moveIntoScreenNow() {
         movedIntoScreen(window.left, window.top, widthOf(window), heightOf(window), ScreenAreas::virtualScreen());
     if (at.x != window.left || at.y != window.top)
         SetWindowPos(getHandle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | QUIET_MOVE);
+}
+
+// The monitors or the work area changed: keep-in-screen uses them as they are now,
+// and a window kept in the screen moves into the area it may use now (a monitor
+// it was on went away, or the task bar grew over it).
+void ManagedWindow::onDisplayChange() {
+    ScreenAreas::displayChanged();
+    if (keepInScreen_) setKeepInScreenNow(true);
 }
 
 // ---- Messages
@@ -511,7 +529,16 @@ bool ManagedWindow::handleBehaviourMessage(UINT msg, WPARAM wp, LPARAM lp, LRESU
             onEndSession(wp);
             *result = 0;
             return true;
+        case WM_DISPLAYCHANGE:
+            onDisplayChange();
+            return false;
+        case WM_SETTINGCHANGE:
+            if (wp == SPI_SETWORKAREA) onDisplayChange();
+            return false;
         default:
+            // The window's own handling takes the size the system suggests for the
+            // new scale; the monitors are only read again.
+            if (msg == DPI_CHANGED_MESSAGE) ScreenAreas::displayChanged();
             return false;
     }
 }

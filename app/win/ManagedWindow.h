@@ -59,6 +59,8 @@ public:
     static constexpr DWORD ICON_CLICK_DEACTIVATION_MS = 150;
     // No auto-repeat for hot keys, known from Windows 6.1.
     static constexpr UINT MOD_NO_REPEAT = 0x4000;
+    // A notification icon the shell refused is tried again this often (NotifyIcon::ADD_RETRIES times).
+    static constexpr UINT ICON_RETRY_MS = 1000;
 
     ManagedWindow();
     ~ManagedWindow() override;
@@ -122,6 +124,8 @@ public:
     void setNotifyIcon(bool on);
     void updateNotifyIcon();
     bool isNotifyIconPresent() const { return notifyIcon_.isPresent(); }
+    // Present, but the shell has refused it so far: it is being tried again.
+    bool isNotifyIconPending() const { return notifyIcon_.isAddPending(); }
     // The window text and, while the icon is present, its tip.
     void setTitle(const wchar_t* title);
     void setKeepIconOnRestore(bool on) { keepIconOnRestore_ = on; }
@@ -177,10 +181,12 @@ private:
     void setTaskBarButtonNow(bool on);
     void changeStyle(int index, LONG_PTR bits, bool on);
     void moveIntoScreenNow();
+    void onDisplayChange();
     ShowState showState() const;
     LRESULT onSizing(WPARAM wp, LPARAM lp);
     void onSize(WPARAM type);
     void recordNormalBounds();
+    bool restoresToMaximized() const;
     void onEndSession(WPARAM wp);
     bool windowRect(RECT& rect) const;
     static void trimWorkingSet();
@@ -190,6 +196,10 @@ private:
     void restoreNow();
     void activateNow(bool on);
     void setNotifyIconNow(bool on);
+    void addNotifyIcon(HWND hwnd);
+    void retryRefusedIcon();
+    void onIconRetryTimer();
+    void removeNotifyIcon();
     void setTitleNow(const wchar_t* title);
     void onAnotherInstance();
     LRESULT onAddHotKey(WPARAM wp, LPARAM lp);

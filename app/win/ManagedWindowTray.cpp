@@ -15,6 +15,9 @@ using str::strbuffer::StrBuffer;
 namespace {
 
 constexpr UINT TOPMOST_FLAGS = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+// A refused notification-icon add is tried again on this timer (the window core's
+// own timers are 1 to 6 and 100, a window's listeners' from 10000 up).
+constexpr UINT_PTR ICON_RETRY_TIMER = 200;
 
 bool isWindows61OrLater() {
     OSVERSIONINFOW version = {};
@@ -40,21 +43,46 @@ void ManagedWindow::iconizeNow() {
     // Going to the notification area is a hide: the place is kept for the next start.
     savePlacement();
     ShowWindow(hwnd, SW_HIDE);
-    if (!notifyIcon_.isPresent()) notifyIcon_.add(hwnd);
+    if (!notifyIcon_.isPresent()) addNotifyIcon(hwnd);
     iconized_ = true;
 }
 
+// At logon the task bar may not take icons yet; a refused add is tried again every
+// ICON_RETRY_MS for at most NotifyIcon::ADD_RETRIES times, beside the add again
+// when the shell announces a new task bar.
+void ManagedWindow::addNotifyIcon(HWND hwnd) {
+    notifyIcon_.add(hwnd);
+    retryRefusedIcon();
+}
+
+void ManagedWindow::retryRefusedIcon() {
+    if (notifyIcon_.isAddPending()) SetTimer(getHandle(), ICON_RETRY_TIMER, ICON_RETRY_MS, nullptr);
+}
+
+void ManagedWindow::onIconRetryTimer() {
+    if (!notifyIcon_.retryAdd()) KillTimer(getHandle(), ICON_RETRY_TIMER);
+}
+
+void ManagedWindow::removeNotifyIcon() {
+    notifyIcon_.remove();
+    if (HWND hwnd = hasNativeWindow() ? getHandle() : nullptr) KillTimer(hwnd, ICON_RETRY_TIMER);
+}
+
+// Back from the notification area or from the task bar as the window was: a
+// maximized window stays maximized (and "Maximized" stays true), a minimized one
+// comes back to what it was before it was minimized.
 void ManagedWindow::restoreNow() {
     HWND hwnd = hasNativeWindow() ? getHandle() : nullptr;
     if (!hwnd) return;
-    if (IsZoomed(hwnd) && appWindow_) appWindow_->setMaximized(false);
     if (iconized_) {
         ShowWindow(hwnd, SW_SHOW);
         SetForegroundWindow(hwnd);
         iconized_ = false;
-        if (!keepIconOnRestore_) notifyIcon_.remove();
+        if (!keepIconOnRestore_) removeNotifyIcon();
     }
-    ShowWindow(hwnd, SW_RESTORE);
+    // SW_RESTORE brings a minimized window back to maximized when it was, but takes
+    // a maximized one down to its normal bounds.
+    if (IsIconic(hwnd) || !IsZoomed(hwnd)) ShowWindow(hwnd, SW_RESTORE);
 }
 
 // Windows lets a process take the foreground only in some cases; a topmost moment
@@ -76,9 +104,9 @@ void ManagedWindow::activateNow(bool on) {
 void ManagedWindow::setNotifyIconNow(bool on) {
     HWND hwnd = hasNativeWindow() ? getHandle() : nullptr;
     if (on) {
-        if (hwnd && !notifyIcon_.isPresent()) notifyIcon_.add(hwnd);
+        if (hwnd && !notifyIcon_.isPresent()) addNotifyIcon(hwnd);
     } else if (!keepIconOnRemoval_) {
-        notifyIcon_.remove();
+        removeNotifyIcon();
     }
 }
 
@@ -114,7 +142,7 @@ void ManagedWindow::onTrayRestore() {
 
 void ManagedWindow::releaseShellState() {
     removeAllHotKeys();
-    notifyIcon_.remove();
+    removeNotifyIcon();
 }
 
 bool ManagedWindow::handleTrayMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
@@ -151,8 +179,15 @@ bool ManagedWindow::handleTrayMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* r
         case WM_APP_REMOVE_ALL_HOT_KEYS:
             removeAllHotKeys();
             return true;
+        case WM_TIMER:
+            if (wp != ICON_RETRY_TIMER) return false;
+            onIconRetryTimer();
+            return true;
         default:
-            if (msg != 0 && msg == taskbarCreatedMessage()) notifyIcon_.addAgain();
+            if (msg != 0 && msg == taskbarCreatedMessage()) {
+                notifyIcon_.addAgain();
+                retryRefusedIcon();
+            }
             return false;
     }
 }

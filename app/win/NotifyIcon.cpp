@@ -1,7 +1,5 @@
 #include "app/win/NotifyIcon.h"
 
-#include <shellapi.h>
-
 #include <new>
 
 namespace s::app::win {
@@ -11,7 +9,14 @@ namespace {
 // NIF_MESSAGE | NIF_ICON | NIF_TIP.
 constexpr UINT ALL_FIELDS = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
+// Set from one thread before the windows that use it exist (tests), read by all.
+NotifyIcon::ShellCall shellCall = &Shell_NotifyIconW;
+
 }  // namespace
+
+void NotifyIcon::setShellCall(ShellCall call) {
+    shellCall = call ? call : &Shell_NotifyIconW;
+}
 
 NotifyIcon* NotifyIcon::newInstance() const {
     return new (std::nothrow) NotifyIcon();
@@ -29,18 +34,34 @@ bool NotifyIcon::send(DWORD action, UINT flags) const {
     if (flags & NIF_ICON) data.hIcon = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_SMALL, 0));
     // The tip holds 127 characters: a longer title is cut, never written past the record.
     if (flags & NIF_TIP) GetWindowTextW(window_, data.szTip, int(sizeof(data.szTip) / sizeof(data.szTip[0])));
-    return Shell_NotifyIconW(action, &data) != FALSE;
+    return shellCall(action, &data) != FALSE;
 }
 
-void NotifyIcon::add(HWND window) {
+void NotifyIcon::addNow() {
+    added_ = send(NIM_ADD, ALL_FIELDS);
+    retriesLeft_ = added_ ? 0 : ADD_RETRIES;
+}
+
+bool NotifyIcon::add(HWND window) {
     window_ = window;
     present_ = true;
-    send(NIM_ADD, ALL_FIELDS);
+    addNow();
+    return added_;
+}
+
+bool NotifyIcon::retryAdd() {
+    if (!isAddPending() || retriesLeft_ <= 0) return false;
+    --retriesLeft_;
+    // A busy shell may refuse in time but add the icon all the same: then only a
+    // modify finds it.
+    added_ = send(NIM_MODIFY, ALL_FIELDS) || send(NIM_ADD, ALL_FIELDS);
+    return isAddPending() && retriesLeft_ > 0;
 }
 
 void NotifyIcon::remove() {
     if (!present_) return;
-    present_ = false;
+    present_ = added_ = false;
+    retriesLeft_ = 0;
     send(NIM_DELETE, 0);
 }
 
@@ -53,7 +74,7 @@ void NotifyIcon::updateTip() {
 }
 
 void NotifyIcon::addAgain() {
-    if (present_) send(NIM_ADD, ALL_FIELDS);
+    if (present_) addNow();
 }
 
 }  // namespace s::app::win

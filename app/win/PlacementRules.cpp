@@ -23,6 +23,10 @@ ScreenArea areaOf(const RECT& rect) {
     return ScreenArea{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+ScreenArea keepInScreenArea(const MonitorList& monitors) {
+    return monitors.count < 2 ? monitors.workArea : monitors.virtualScreen;
+}
+
 bool passesOnScreenTest(int x, int y, int width, int height, const ScreenArea& screen) {
     if (width <= VISIBLE_PART || height <= VISIBLE_PART) return false;
     if (x > screen.left + screen.width - VISIBLE_PART || x + width - screen.left < VISIBLE_PART) return false;

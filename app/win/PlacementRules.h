@@ -16,6 +16,19 @@ struct ScreenArea {
 
 ScreenArea areaOf(const RECT& rect);
 
+// What keep-in-screen knows of the attached monitors: how many there are, the
+// virtual screen they span and the desktop work area (without the task bar). A
+// monitor plugged in or out, or a task bar moved, changes it while the program runs.
+struct MonitorList {
+    int count;
+    ScreenArea virtualScreen;
+    ScreenArea workArea;
+};
+
+// The area a window kept in the screen may use: the virtual screen with two
+// monitors or more (gaps between them included), else the desktop work area.
+ScreenArea keepInScreenArea(const MonitorList& monitors);
+
 // At least 10 pixels of the window (x, y, width x height) lie on `virtualScreen`,
 // and the window is more than 10 pixels wide and high.
 bool passesOnScreenTest(int x, int y, int width, int height, const ScreenArea& virtualScreen);

@@ -11,6 +11,24 @@ BOOL CALLBACK countMonitor(HMONITOR, HDC, LPRECT, LPARAM counter) {
     return TRUE;
 }
 
+MonitorList readMonitors() {
+    int count = 0;
+    EnumDisplayMonitors(nullptr, nullptr, countMonitor, reinterpret_cast<LPARAM>(&count));
+    return MonitorList{count, ScreenAreas::virtualScreen(), areaOf(ScreenAreas::workArea())};
+}
+
+// Windows of several threads ask, and any of them may report a change.
+struct MonitorCache {
+    thread::ObjLocker lock;
+    MonitorList list = {};
+    bool stale = true;
+};
+
+MonitorCache& monitorCache() {
+    static MonitorCache cache;
+    return cache;
+}
+
 }  // namespace
 
 ScreenArea ScreenAreas::virtualScreen() {
@@ -35,21 +53,24 @@ int ScreenAreas::workAreaHeightNear(const RECT& window) {
     return info.rcWork.bottom - info.rcWork.top;
 }
 
-int ScreenAreas::monitorCount() {
-    // Counted once per process: windows of several threads may ask at the same time.
-    static thread::ObjLocker lock;
-    static int count = -1;
-    thread::ObjLocker::Guard guard(lock);
-    if (count < 0) {
-        int counted = 0;
-        EnumDisplayMonitors(nullptr, nullptr, countMonitor, reinterpret_cast<LPARAM>(&counted));
-        count = counted;
+MonitorList ScreenAreas::monitors() {
+    MonitorCache& cache = monitorCache();
+    thread::ObjLocker::Guard guard(cache.lock);
+    if (cache.stale) {
+        cache.list = readMonitors();
+        cache.stale = false;
     }
-    return count;
+    return cache.list;
+}
+
+void ScreenAreas::displayChanged() {
+    MonitorCache& cache = monitorCache();
+    thread::ObjLocker::Guard guard(cache.lock);
+    cache.stale = true;
 }
 
 ScreenArea ScreenAreas::keepInScreenArea() {
-    return monitorCount() < 2 ? areaOf(workArea()) : virtualScreen();
+    return win::keepInScreenArea(monitors());
 }
 
 }  // namespace s::app::win

@@ -18,10 +18,13 @@ public:
     // The height of the work area of the monitor nearest `window` (screen coordinates);
     // the desktop work area's when the monitor cannot be asked.
     static int workAreaHeightNear(const RECT& window);
-    // The monitors attached when this was first asked; later changes are not seen.
-    static int monitorCount();
-    // The virtual screen with two monitors or more (gaps between them included), the
-    // desktop work area with one.
+    // The monitors as last read: keep-in-screen asks on every move, so they are read
+    // once and again only after displayChanged().
+    static MonitorList monitors();
+    // A monitor came or went, the resolution, the scale or the work area changed:
+    // the next ask reads the monitors again.
+    static void displayChanged();
+    // keepInScreenArea() of the monitors as last read.
     static ScreenArea keepInScreenArea();
 };
 

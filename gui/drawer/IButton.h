@@ -16,8 +16,9 @@ public:
 
     // Paints the glyph `name` (the button's text) in (red, green, blue) inside the
     // button rectangle; false, and nothing painted, for a name that is no glyph.
+    // Strokes and insets are design units, in pixels at `dpi`.
     virtual bool paintGlyph(HDC dc, int left, int top, int right, int bottom, const wchar_t* name, int red, int green,
-                            int blue) = 0;
+                            int blue, int dpi = 96) = 0;
 };
 
 }  // namespace s::gui::drawer

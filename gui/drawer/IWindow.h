@@ -30,6 +30,14 @@ public:
     // A new region for the window's shape, owned by the caller (hand it to
     // SetWindowRgn); null when the corner styles are not 0, 1 or 2.
     virtual HRGN region(int left, int top, int right, int bottom) const = 0;
+    // As paint and region for a window shown at `dpi`: the frame and its corners are
+    // design units. A drawer without its own scaled look paints the plain one.
+    virtual void paintAt(HDC dc, int left, int top, int right, int bottom, int /*dpi*/) {
+        paint(dc, left, top, right, bottom);
+    }
+    virtual HRGN regionAt(int left, int top, int right, int bottom, int /*dpi*/) const {
+        return region(left, top, right, bottom);
+    }
 
     virtual COLORREF getBackground() const = 0;
     virtual void setBackground(COLORREF colour) = 0;

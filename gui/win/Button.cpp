@@ -5,6 +5,7 @@
 #include "gui/drawer/IButton.h"
 #include "gui/drawer/button/Glyphs.h"
 #include "gui/drawer/win/DcRectSink.h"
+#include "gui/win/Dpi.h"
 #include "gui/win/Font.h"
 #include "gui/win/FontSetting.h"
 
@@ -353,14 +354,15 @@ void Button::paintFace(HDC dc, int width, int height) {
     }
     if (drawer_) {
         drawer_->paintGlyph(dc, shift, shift, width + shift, height + shift, text, GetRValue(colour), GetGValue(colour),
-                            GetBValue(colour));
+                            GetBValue(colour), Dpi::forWindow(handle()));
         return;
     }
     drawer::win::DcRectSink sink(dc);
     if (ResizerGrip::isGrip(text)) {
         ResizerGrip::paintDots(sink, width, height);
     } else {
-        drawer::button::paintGlyph(sink, text, shift, shift, width + shift, height + shift, colour);
+        drawer::button::paintGlyph(sink, text, shift, shift, width + shift, height + shift, colour,
+                                   Dpi::forWindow(handle()));
     }
 }
 

@@ -28,6 +28,14 @@ int monitorDpi(HMONITOR monitor) {
     return int(y);
 }
 
+// The window property that holds the DPI a top-level window was told.
+constexpr wchar_t TOLD_DPI_PROPERTY[] = L"s.gui.win.Dpi";
+
+int toldDpi(HWND window) {
+    HWND top = GetAncestor(window, GA_ROOT);
+    return top ? int(reinterpret_cast<INT_PTR>(GetPropW(top, TOLD_DPI_PROPERTY))) : 0;
+}
+
 }  // namespace
 
 int Dpi::scale(int designUnits, int dpi) {
@@ -49,6 +57,7 @@ int Dpi::forSystem() {
 
 int Dpi::forWindow(HWND window) {
     if (!window) return forSystem();
+    if (const int told = toldDpi(window)) return told;
     static const auto windowQuery = lookUp<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
     if (windowQuery) {
         const UINT dpi = windowQuery(window);
@@ -56,6 +65,48 @@ int Dpi::forWindow(HWND window) {
     }
     const int dpi = monitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
     return dpi > 0 ? dpi : forSystem();
+}
+
+void Dpi::tell(HWND window, int dpi) {
+    if (!window) return;
+    if (dpi > 0) {
+        SetPropW(window, TOLD_DPI_PROPERTY, reinterpret_cast<HANDLE>(INT_PTR(dpi)));
+    } else {
+        RemovePropW(window, TOLD_DPI_PROPERTY);
+    }
+}
+
+namespace {
+
+typedef HANDLE(WINAPI* SetThreadContextFn)(HANDLE);
+typedef BOOL(WINAPI* PhysicalCursorFn)(LPPOINT);
+// DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2 and _PER_MONITOR_AWARE.
+const HANDLE PER_MONITOR_V2 = reinterpret_cast<HANDLE>(INT_PTR(-4));
+const HANDLE PER_MONITOR = reinterpret_cast<HANDLE>(INT_PTR(-3));
+
+SetThreadContextFn setThreadContext() {
+    static const auto query = lookUp<SetThreadContextFn>(L"user32.dll", "SetThreadDpiAwarenessContext");
+    return query;
+}
+
+}  // namespace
+
+HANDLE Dpi::makeThreadPerMonitorAware() {
+    const SetThreadContextFn set = setThreadContext();
+    if (!set) return nullptr;
+    HANDLE previous = set(PER_MONITOR_V2);
+    return previous ? previous : set(PER_MONITOR);
+}
+
+void Dpi::restoreThread(HANDLE previous) {
+    const SetThreadContextFn set = setThreadContext();
+    if (set && previous) set(previous);
+}
+
+bool Dpi::physicalPointer(POINT* point) {
+    static const auto physical = lookUp<PhysicalCursorFn>(L"user32.dll", "GetPhysicalCursorPos");
+    if (physical && physical(point)) return true;
+    return GetCursorPos(point) != 0;
 }
 
 int Dpi::forPoint(POINT point) {

@@ -1,6 +1,7 @@
 #include "gui/win/FontSetting.h"
 
 #include "foundation/thread/EasyPooler.h"
+#include "gui/win/Dpi.h"
 #include "gui/win/Font.h"
 #include "gui/win/FontSizeCode.h"
 
@@ -64,13 +65,26 @@ bool FontSetting::copyThemeFont() {
 void FontSetting::reset() {
     setDefaults();
     if (isVistaOrLater()) copyThemeFont();
+    baseDpi_ = dpi_ = Dpi::forSystem();
+    baseHeight_ = logFont_.lfHeight;
+    points_ = 0;
 }
 
 void FontSetting::setPointSize(int points) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    logFont_.lfHeight = -MulDiv(points, dpi, 72);
+    points_ = points;
+    baseDpi_ = dpi_;
+    baseHeight_ = logFont_.lfHeight = -MulDiv(points, dpi_, 72);
+    logFont_.lfWidth = 0;
+}
+
+void FontSetting::setDpi(int dpi) {
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    if (points_ > 0) {
+        logFont_.lfHeight = -MulDiv(points_, dpi_, 72);
+    } else {
+        logFont_.lfHeight = baseDpi_ == dpi_ ? baseHeight_ : MulDiv(baseHeight_, dpi_, baseDpi_);
+    }
     logFont_.lfWidth = 0;
 }
 

@@ -26,7 +26,13 @@ public:
     void reset() override;
 
     const LOGFONTW& getLogFont() const { return logFont_; }
-    void setLogFont(const LOGFONTW& logFont) { logFont_ = logFont; }
+    // A description measured at the setting's current DPI.
+    void setLogFont(const LOGFONTW& logFont) {
+        logFont_ = logFont;
+        baseHeight_ = logFont.lfHeight;
+        baseDpi_ = dpi_;
+        points_ = 0;
+    }
     COLORREF getForeground() const { return foreground_; }
     void setForeground(COLORREF colour) { foreground_ = colour; }
     COLORREF getBackground() const { return background_; }
@@ -38,8 +44,13 @@ public:
     int getSizeCode() const { return sizeCode_; }
     void setKeepWeight(bool keep) { keepWeight_ = keep; }
     void setKeepSize(bool keep) { keepSize_ = keep; }
-    // Sets the height of a font of `points` points as measured on the screen.
+    // Sets the height of a font of `points` points at the setting's DPI.
     void setPointSize(int points);
+    // The DPI the font is made for: the window's that shows it. A new setting has the
+    // system DPI (the screen's, which the theme font is measured at too). Changing it
+    // scales the height from the size first set, so going back gives the same height.
+    int getDpi() const { return dpi_; }
+    void setDpi(int dpi);
 
     // A pooled Font made from this setting, owned by the caller; null on failure.
     Font* createFont() const;
@@ -51,6 +62,11 @@ private:
     bool copyThemeFont();
 
     LOGFONTW logFont_;
+    // The height as set at `baseDpi_`; lfHeight is it scaled to dpi_. A height that
+    // came from a point size (points_ > 0) is made from the points at each DPI instead.
+    LONG baseHeight_;
+    int points_;
+    int baseDpi_, dpi_;
     COLORREF foreground_, background_;
     int sizeCode_;
     bool keepWeight_, keepSize_;

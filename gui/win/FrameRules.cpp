@@ -6,10 +6,11 @@ namespace win {
 
 namespace {
 
-const int kBand = 5;     // width of the sizing borders
-const int kCorner = 30;  // length of the corner zones along each edge
+const int DESIGN_BAND = 5;     // width of the sizing borders
+const int DESIGN_CORNER = 30;  // length of the corner zones along each edge
 
-LRESULT borderHit(int x, int y, int w, int h) {
+LRESULT borderHit(int x, int y, int w, int h, int dpi) {
+    const int kBand = Dpi::scale(DESIGN_BAND, dpi), kCorner = Dpi::scale(DESIGN_CORNER, dpi);
     if (x > w - kBand) return y < kCorner ? HTTOPRIGHT : (y > h - kCorner ? HTBOTTOMRIGHT : HTRIGHT);
     if (y > h - kBand) return x < kCorner ? HTBOTTOMLEFT : (x > w - kCorner ? HTBOTTOMRIGHT : HTBOTTOM);
     if (x < kBand) return y < kCorner ? HTTOPLEFT : (y > h - kCorner ? HTBOTTOMLEFT : HTLEFT);
@@ -24,8 +25,8 @@ LRESULT plainHitTest(LRESULT defaultResult, bool dragByBody, bool rightButtonDow
 }
 
 LRESULT skinnedHitTest(int x, int y, int width, int height, LRESULT defaultResult, bool dragByBody,
-                       bool rightButtonDown) {
-    const LRESULT border = borderHit(x, y, width, height);
+                       bool rightButtonDown, int dpi) {
+    const LRESULT border = borderHit(x, y, width, height, dpi);
     if (border != HTNOWHERE) return border;
     return plainHitTest(defaultResult, dragByBody, rightButtonDown);
 }

@@ -3,6 +3,8 @@
 // skinned frame's sizing borders are, and when the back buffer is remade.
 #include <windows.h>
 
+#include "gui/win/Dpi.h"
+
 namespace s {
 namespace gui {
 namespace win {
@@ -12,8 +14,9 @@ namespace win {
 // 30-pixel corner zones; elsewhere `defaultResult`. With drag-by-body on, a
 // client hit becomes a caption hit (the window moves when dragged by its body)
 // unless the right button is down (so a right click still reaches the body).
+// Bands and zones are design units, in pixels at `dpi`.
 LRESULT skinnedHitTest(int x, int y, int width, int height, LRESULT defaultResult, bool dragByBody,
-                       bool rightButtonDown);
+                       bool rightButtonDown, int dpi = Dpi::DESIGN);
 
 // Without a skin only the drag-by-body rule applies.
 LRESULT plainHitTest(LRESULT defaultResult, bool dragByBody, bool rightButtonDown);

@@ -5,6 +5,7 @@
 #include "foundation/thread/EasyPooler.h"
 #include "gui/control/JumpToClick.h"
 #include "gui/drawer/ISlider.h"
+#include "gui/win/Dpi.h"
 
 namespace s::gui::win {
 
@@ -303,7 +304,7 @@ void Slider::paintClient(HDC dc, int width, int height) {
     ControlPaint::fill(dc, 0, 0, width, height, ControlCore::parentBackground(*this));
     if (!core_.isTransparent()) ControlPaint::fill(dc, 0, 0, width, height, getBackground());
     drawer_->paintTrack(dc, 0, 0, width, height, minimum_, maximum_, readPosition(), gradientMode_, gradientFirst_,
-                        gradientSecond_, false);
+                        gradientSecond_, false, Dpi::forWindow(handle()));
 }
 
 }  // namespace s::gui::win

@@ -9,7 +9,8 @@ S_POOLED_CLASS_IMPL(TextField, thread::EasyPooler::NO_CAPACITY)
 
 namespace {
 constexpr uint32_t FIELD_EVENTS =
-    events::ListenerLists::bit(ITextField::CHANGED) | events::ListenerLists::bit(ITextField::FOCUS_LOST);
+    events::ListenerLists::bit(ITextField::CHANGED) | events::ListenerLists::bit(ITextField::FOCUS_LOST) |
+    events::ListenerLists::bit(ITextField::PASTED);
 }  // namespace
 
 TextField::TextField() : Control<ITextField>(FIELD_EVENTS) {
@@ -26,6 +27,8 @@ void TextField::reset() {
     password_ = false;
     notifyChange_ = false;
     creating_ = false;
+    pasteTaken_ = pasting_ = false;
+    pasted_.reset();
 }
 
 bool TextField::create(HWND parent) {
@@ -79,6 +82,27 @@ void TextField::applyPassword() {
     send(EM_SETPASSWORDCHAR, password_ ? WPARAM(PASSWORD_CHAR) : 0);
 }
 
+void TextField::takePaste() {
+    pasted_.set(L"");
+    if (OpenClipboard(handle())) {
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        const wchar_t* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+        if (text) {
+            // The block need not end inside its size: never read past it.
+            const SIZE_T units = GlobalSize(data) / sizeof(wchar_t);
+            SIZE_T length = 0;
+            while (length < units && text[length]) ++length;
+            pasted_.set(text, int32_t(length));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    pasting_ = true;
+    raise(PASTED);
+    pasting_ = false;
+    pasted_.reset();
+}
+
 void TextField::focusAndSelectAll() {
     if (isBound()) send(WM_APP_FOCUS_SELECT_ALL);
 }
@@ -100,6 +124,11 @@ bool TextField::handleFirst(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             return true;
         case WM_APP_EDIT_CHANGED:
             if (notifyChange_ && !creating_) raise(CHANGED);
+            *result = 0;
+            return true;
+        case WM_PASTE:
+            if (!pasteTaken_) return false;
+            takePaste();
             *result = 0;
             return true;
         case WM_APP_KILL_FOCUS:

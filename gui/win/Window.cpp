@@ -4,6 +4,7 @@
 
 #include "foundation/thread/EasyPooler.h"
 #include "gui/IPopupMenu.h"
+#include "gui/win/Dpi.h"
 #include "gui/win/ReflectionRules.h"
 #include "gui/win/UIThread.h"
 #include "gui/win/WindowClass.h"
@@ -122,6 +123,7 @@ void Window::destroyOnThread() {
     leaveClipboardChain();
     // The menu bar belongs to its menu object: destroying the window must not take it along.
     if (isBound() && GetMenu(handle())) SetMenu(handle(), nullptr);
+    if (isBound()) Dpi::tell(handle(), 0);
     if (isBound()) destroy();
     if (owner_.isBound()) owner_.destroy();
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "gui/win/Dpi.h"
 #include "gui/win/FrameRules.h"
 #include "gui/win/Window.h"
 
@@ -32,7 +33,8 @@ bool Window::onBorderHover(POINT screen) {
     RECT window;
     GetWindowRect(handle(), &window);
     const LRESULT hit = skinnedHitTest(screen.x - window.left, screen.y - window.top, window.right - window.left,
-                                       window.bottom - window.top, HTCLIENT, false, false);
+                                       window.bottom - window.top, HTCLIENT, false, false,
+                                       Dpi::forWindow(handle()));
     if (LPCWSTR cursor = sizingCursorFor(hit)) {
         SetCursor(LoadCursorW(nullptr, cursor));
         if (!borderCapture_) SetCapture(handle());

@@ -6,6 +6,7 @@
 
 #include "framework/DeviceContext.h"
 #include "gui/drawer/IWindow.h"
+#include "gui/win/Dpi.h"
 #include "gui/win/FrameRules.h"
 #include "gui/win/MemDC.h"
 #include "gui/win/Window.h"
@@ -66,7 +67,7 @@ void Window::paintClientInto(HDC target, int width, int height) {
     MemDC* memory = MemDC::acquireFor(handle(), buffer_, false);
     if (!memory) return;
     if (drawer_) {
-        drawer_->paint(memory->handle(), 0, 0, width, height);
+        drawer_->paintAt(memory->handle(), 0, 0, width, height, Dpi::forWindow(handle()));
     } else {
         HBRUSH brush = CreateSolidBrush(getBackground());
         RECT all = {0, 0, width, height};
@@ -101,7 +102,7 @@ LRESULT Window::onNcPaint() {
     if (!dc.handle() || !prepareBackBuffer(width, height)) return 0;
     MemDC* memory = MemDC::acquireFor(handle(), buffer_, false);
     if (!memory) return 0;
-    drawer_->paint(memory->handle(), 0, 0, width, height);
+    drawer_->paintAt(memory->handle(), 0, 0, width, height, Dpi::forWindow(handle()));
     // The client area, in window coordinates, is painted by WM_PAINT.
     RECT client;
     GetClientRect(handle(), &client);
@@ -119,7 +120,8 @@ LRESULT Window::onPositionChanged(WPARAM wp, LPARAM lp) {
     if (!position || (position->flags & SWP_NOSIZE) || IsIconic(handle())) return result;
     if (drawer_) {
         // The system owns the region once it is set; null (unknown corner styles) removes it.
-        SetWindowRgn(handle(), drawer_->region(0, 0, position->cx, position->cy), TRUE);
+        SetWindowRgn(handle(), drawer_->regionAt(0, 0, position->cx, position->cy, Dpi::forWindow(handle())),
+                     TRUE);
         RedrawWindow(handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     }
     onSizeChanged();
@@ -133,7 +135,7 @@ LRESULT Window::onHitTest(WPARAM wp, LPARAM lp) {
     RECT window;
     GetWindowRect(handle(), &window);
     return skinnedHitTest(GET_X_LPARAM(lp) - window.left, GET_Y_LPARAM(lp) - window.top, window.right - window.left,
-                          window.bottom - window.top, hit, dragByBody_, rightDown);
+                          window.bottom - window.top, hit, dragByBody_, rightDown, Dpi::forWindow(handle()));
 }
 
 void Window::setWindowDrawer(drawer::IWindow* drawer) {
@@ -148,8 +150,9 @@ void Window::applyDrawer(drawer::IWindow* drawer) {
     drawer_ = drawer;
     RECT window;
     GetWindowRect(handle(), &window);
-    SetWindowRgn(handle(), drawer ? drawer->region(0, 0, window.right - window.left, window.bottom - window.top)
-                                  : nullptr,
+    const int dpi = Dpi::forWindow(handle());
+    SetWindowRgn(handle(),
+                 drawer ? drawer->regionAt(0, 0, window.right - window.left, window.bottom - window.top, dpi) : nullptr,
                  TRUE);
     // The frame changes: the client area is computed again (the whole window when skinned).
     SetWindowPos(handle(), nullptr, 0, 0, 0, 0,

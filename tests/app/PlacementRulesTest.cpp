@@ -73,6 +73,33 @@ TEST(KeepInScreen, WindowIsPushedBackIntoTheArea) {
     EXPECT_FALSE(keepInArea(x, y, 800, 600, kSingleScreen));
 }
 
+TEST(KeepInScreen, FollowsTheMonitorsAttachedNow) {
+    // A second monitor right of the first; the task bar takes 40 pixels of the first.
+    const MonitorList docked = {2, {0, 0, 3840, 1080}, {0, 0, 1920, 1040}};
+    const MonitorList laptop = {1, {0, 0, 1920, 1080}, {0, 0, 1920, 1040}};
+
+    // On the laptop alone the window stays above the task bar and off the right.
+    int x = 2500, y = 700;
+    EXPECT_TRUE(keepInArea(x, y, 800, 600, keepInScreenArea(laptop)));
+    EXPECT_EQ(1120, x);
+    EXPECT_EQ(440, y);
+
+    // Docked, it may go onto the second monitor and anywhere on the virtual screen.
+    x = 2500, y = 450;
+    EXPECT_FALSE(keepInArea(x, y, 800, 600, keepInScreenArea(docked)));
+
+    // Undocked again: back onto the one monitor, out from under its task bar.
+    EXPECT_TRUE(keepInArea(x, y, 800, 600, keepInScreenArea(laptop)));
+    EXPECT_EQ(1120, x);
+    EXPECT_EQ(440, y);
+
+    // No monitor could be counted: the work area still holds the window.
+    const MonitorList unknown = {0, {0, 0, 3840, 1080}, {0, 0, 1920, 1040}};
+    x = 2500;
+    EXPECT_TRUE(keepInArea(x, y, 800, 600, keepInScreenArea(unknown)));
+    EXPECT_EQ(1120, x);
+}
+
 TEST(KeepInScreen, WiderThanTheAreaEndsAtItsLeftEdge) {
     const ScreenArea offset = {-1280, 40, 1280, 1000};
     int x = -100, y = 500;

@@ -124,6 +124,106 @@ TEST_F(TrayIconTest, CloseButtonIconizesAndAnotherInstanceRestores) {
     EXPECT_FALSE(shellHasIcon(hwnd()));
 }
 
+TEST_F(TrayIconTest, MaximizedStaysMaximizedThroughTheTrayAndAnExitWhileMinimized) {
+    ManagedWindow& window = shown();
+    ShowWindow(hwnd(), SW_MAXIMIZE);
+    ASSERT_TRUE(IsZoomed(hwnd()));
+
+    // To the notification area and back by a click on the icon.
+    window.iconize();
+    click(WM_LBUTTONDOWN);
+    ASSERT_FALSE(window.isIconized());
+    EXPECT_TRUE(IsWindowVisible(hwnd()));
+    EXPECT_TRUE(IsZoomed(hwnd()));
+    EXPECT_EQ(1, app_testing::dwordAt(app_testing::kViewKey, L"Maximized"));
+
+    // Minimized, then ended from the icon's menu: the next start is maximized.
+    ShowWindow(hwnd(), SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(hwnd()));
+    window.close();
+    ASSERT_TRUE(window.isClosingDone());
+    EXPECT_EQ(1, app_testing::dwordAt(app_testing::kViewKey, L"Maximized"));
+    window_->release();
+    window_ = nullptr;
+    boundWindow().show(true, true);
+    EXPECT_TRUE(IsZoomed(hwnd()));
+}
+
+// A shell that refuses the first adds, as a task bar still starting at logon does.
+struct RefusingShell {
+    static LONG refusals;
+    static LONG adds;
+    static BOOL WINAPI call(DWORD action, PNOTIFYICONDATAW data) {
+        if (action == NIM_ADD) {
+            InterlockedIncrement(&adds);
+            if (InterlockedDecrement(&refusals) >= 0) return FALSE;
+        }
+        return Shell_NotifyIconW(action, data);
+    }
+};
+LONG RefusingShell::refusals = 0;
+LONG RefusingShell::adds = 0;
+
+class RefusedIconTest : public TrayIconTest {
+protected:
+    void TearDown() override {
+        TrayIconTest::TearDown();
+        s::app::win::NotifyIcon::setShellCall(nullptr);
+    }
+    void refuseAdds(LONG count) {
+        RefusingShell::refusals = count;
+        RefusingShell::adds = 0;
+        s::app::win::NotifyIcon::setShellCall(&RefusingShell::call);
+    }
+};
+
+TEST_F(RefusedIconTest, RefusedAddIsTriedAgainUntilTheShellTakesIt) {
+    ManagedWindow& window = shown();
+    refuseAdds(2);
+    window.iconize();
+    EXPECT_FALSE(shellHasIcon(hwnd()));
+    EXPECT_TRUE(window.isNotifyIconPending());
+    ASSERT_TRUE(app_testing::waitFor([&] { return shellHasIcon(hwnd()); }, 30 * ManagedWindow::ICON_RETRY_MS))
+        << RefusingShell::adds << " adds";
+    EXPECT_FALSE(window.isNotifyIconPending());
+    EXPECT_EQ(3, RefusingShell::adds);
+
+    // A new task bar that refuses at first is retried the same way.
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof(data);
+    data.hWnd = hwnd();
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    refuseAdds(1);
+    SendMessageW(hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(app_testing::waitFor([&] { return shellHasIcon(hwnd()); }, 30 * ManagedWindow::ICON_RETRY_MS));
+
+    // Restored before the shell took it: no try is left running.
+    window.restore();
+    refuseAdds(1);
+    window.iconize();
+    window.restore();
+    EXPECT_FALSE(window.isNotifyIconPending());
+    Sleep(3 * ManagedWindow::ICON_RETRY_MS);
+    EXPECT_EQ(1, RefusingShell::adds);
+    EXPECT_FALSE(shellHasIcon(hwnd()));
+}
+
+TEST(RefusedIcon, TriesEndAfterABoundedNumber) {
+    RefusingShell::refusals = 100000;
+    RefusingShell::adds = 0;
+    s::app::win::NotifyIcon::setShellCall(&RefusingShell::call);
+    s::app::win::NotifyIcon icon;
+    EXPECT_FALSE(icon.add(nullptr));
+    int tries = 0;
+    while (icon.retryAdd() && tries < 10 * s::app::win::NotifyIcon::ADD_RETRIES) ++tries;
+    EXPECT_EQ(s::app::win::NotifyIcon::ADD_RETRIES - 1, tries);
+    EXPECT_EQ(1 + s::app::win::NotifyIcon::ADD_RETRIES, RefusingShell::adds);
+    EXPECT_FALSE(icon.retryAdd());
+    EXPECT_EQ(1 + s::app::win::NotifyIcon::ADD_RETRIES, RefusingShell::adds);
+    EXPECT_TRUE(icon.isAddPending());  // still wanted: a new task bar brings it
+    s::app::win::NotifyIcon::setShellCall(nullptr);
+}
+
 TEST_F(TrayIconTest, HotKeysAreRegisteredReplacedAndGivenBack) {
     ManagedWindow& first = shown();
     ManagedWindow* second = ManagedWindow::acquire();

@@ -168,6 +168,52 @@ TEST_F(WindowBehaviourTest, KeepInScreenCorrectsMovesOntoTheAllowedArea) {
     EXPECT_EQ(work.left, windowRect().left);
 }
 
+// The test display has no task bar, so its work area is the whole screen. A task
+// bar is made by shrinking the work area; Wine applies that to this process alone
+// (the program under test, not the other test programs), and it is given back after.
+class TaskBarInThisProcess {
+public:
+    TaskBarInThisProcess(int leftWidth, int bottomHeight) {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &saved_, 0);
+        RECT shrunk = saved_;
+        shrunk.left += leftWidth;
+        shrunk.bottom -= bottomHeight;
+        SystemParametersInfoW(SPI_SETWORKAREA, 0, &shrunk, 0);
+    }
+    ~TaskBarInThisProcess() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &saved_, 0); }
+    TaskBarInThisProcess(const TaskBarInThisProcess&) = delete;
+    TaskBarInThisProcess& operator=(const TaskBarInThisProcess&) = delete;
+
+private:
+    RECT saved_ = {};
+};
+
+TEST_F(WindowBehaviourTest, KeepInScreenHoldsTheWindowInTheWorkAreaAsItChanges) {
+    boundWindow().show(true, true);
+    const RECT screen = workArea();
+    window_->setKeepInScreen(true);
+    SetWindowPos(hwnd(), nullptr, screen.right - 300, screen.bottom - 200, 300, 200, SWP_NOZORDER);
+    ASSERT_EQ(screen.bottom - 200, windowRect().top);
+    {
+        TaskBarInThisProcess taskBar(30, 50);
+        const RECT work = workArea();
+        ASSERT_EQ(screen.bottom - 50, work.bottom) << "the work area did not change";
+        // The system tells every window that the task bar took its place: the
+        // window leaves the space at once.
+        SendMessageW(hwnd(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+        EXPECT_EQ(work.bottom - 200, windowRect().top);
+        // The task bar's side of the screen is not the window's either.
+        SetWindowPos(hwnd(), nullptr, screen.left, screen.bottom - 100, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+        EXPECT_EQ(work.left, windowRect().left);
+        EXPECT_EQ(work.bottom - 200, windowRect().top);
+    }
+    // The task bar is gone (or a monitor changed): the whole screen is the window's again.
+    SendMessageW(hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(screen.right, screen.bottom));
+    SetWindowPos(hwnd(), nullptr, screen.left, screen.bottom - 100, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    EXPECT_EQ(screen.left, windowRect().left);
+    EXPECT_EQ(screen.bottom - 200, windowRect().top);
+}
+
 bool sameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }

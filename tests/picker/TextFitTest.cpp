@@ -100,6 +100,17 @@ TEST_F(TextFitTest, EveryVersionWindowTextFitsItsControlInEveryLanguage) {
     EXPECT_TRUE(misfits.empty()) << joined(misfits);
 }
 
+// English alone, both windows: what the whole-program tests check at each display scale.
+TEST_F(TextFitTest, EveryTextFitsItsControlInEnglish) {
+    start();
+    chooseLanguage(texts()->indexOfLanguage(texts()->findLanguage(L"English")));
+    std::vector<std::wstring> misfits;
+    collectMainWindowMisfits(&misfits);
+    for (const TextFit::Misfit& misfit : TextFit::check(showVersion().window()))
+        misfits.push_back(languageName() + L": " + TextFit::describe(misfit));
+    EXPECT_TRUE(misfits.empty()) << joined(misfits);
+}
+
 // The window grows for a longer language and gives the room back for a shorter one.
 TEST_F(TextFitTest, BackFromALongerLanguageTheWindowTakesItsFormerSize) {
     start();

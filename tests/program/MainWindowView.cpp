@@ -40,6 +40,17 @@ std::wstring MainWindowView::shownHexText() const {
     return field ? textOf(field) : L"";
 }
 
+HWND MainWindowView::contrastLine() const {
+    for (HWND child : visibleChildren(window_, kBoxClass))
+        if (textOf(child).find(L":1\r\n") != std::wstring::npos) return child;
+    return nullptr;
+}
+
+std::wstring MainWindowView::contrastText() const {
+    HWND line = contrastLine();
+    return line ? textOf(line) : L"";
+}
+
 HWND MainWindowView::samplePanel() const {
     for (HWND box : visibleChildren(window_, kBoxClass)) {
         const RECT rect = screenRect(box);

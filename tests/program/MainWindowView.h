@@ -23,6 +23,9 @@ public:
     // The hex field of the role page shown (the background page at start).
     HWND shownHexField() const;
     std::wstring shownHexText() const;
+    // The contrast line under the sample: the visible child whose text tells a ratio ("...:1").
+    HWND contrastLine() const;
+    std::wstring contrastText() const;
     // The panel that shows the sample text on the background colour.
     HWND samplePanel() const;
     // A point on the sample panel beside the sample text, where a click meets the panel itself.

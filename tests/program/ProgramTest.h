@@ -17,9 +17,22 @@ constexpr DWORD kReactionTimeoutMs = 10000;
 constexpr DWORD kExitTimeoutMs = 30000;
 
 // The right-click menu's items that are not separators, in order.
-enum RightClickItem { KEEP_ON_TOP = 0, VIEW_MENU, SKIN_MENU, LANGUAGE_MENU, ABOUT_MENU, CLOSE_ITEM };
+enum RightClickItem {
+    KEEP_ON_TOP = 0,
+    VIEW_MENU,
+    COPY_AS_MENU,
+    CONTRAST_MENU,
+    SKIN_MENU,
+    LANGUAGE_MENU,
+    ABOUT_MENU,
+    CLOSE_ITEM
+};
 // The View submenu's items.
-enum ViewItem { KEEP_IN_SCREEN_ITEM = 0, CLOSE_BY_MIDDLE_CLICK_ITEM };
+enum ViewItem { KEEP_IN_SCREEN_ITEM = 0, CLOSE_BY_MIDDLE_CLICK_ITEM, SHOW_CONTRAST_ITEM };
+// The Copy As submenu's items, in the formats' order.
+enum CopyAsItem { COPY_HEX = 0, COPY_HASH_HEX, COPY_CSS_RGB, COPY_CSS_HSL, COPY_CHANNELS, COPY_CODE_HEX, COPY_UNIT_CHANNELS };
+// The Contrast submenu's items.
+enum ContrastItem { FIX_CONTRAST_AA_ITEM = 0, FIX_CONTRAST_AAA_ITEM };
 // The About submenu's items (the notification-icon menu has the same About submenu).
 enum AboutItem { VERSION_ITEM = 0, SOFTWARE_PAGE_ITEM, TELL_DEVELOPERS_ITEM, MORE_SOFTWARE_ITEM, WORKPLACE_ITEM };
 // The notification-icon menu's items that are not separators.

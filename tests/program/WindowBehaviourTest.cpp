@@ -92,6 +92,36 @@ TEST_F(WindowBehaviour, MiddleClickIconizesWhenSetSo) {
     EXPECT_TRUE(program_.running());
 }
 
+TEST_F(WindowBehaviour, MaximizedSurvivesTheNotificationAreaAndAnEndWhileMinimized) {
+    ASSERT_TRUE(settings::writeNumber(kMainView, L"Maximized", 1));
+    ASSERT_TRUE(settings::writeText(kMainView, L"OnMClick", L"Iconize"));
+    const size_t iconsBefore = trayIcons().size();
+    HWND window = startShown();
+    ASSERT_NE(nullptr, window);
+    ASSERT_TRUE(IsZoomed(window));
+
+    // Into the notification area by a middle click, back by a click on the icon.
+    ASSERT_TRUE(click(MainWindowView(window).bodyPoint(), MouseButton::Middle));
+    ASSERT_TRUE(waitForTrayIconCount(iconsBefore + 1, kReactionTimeoutMs)) << describeScreen();
+    ASSERT_TRUE(click(centreOf(trayIcons().back())));
+    ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return IsWindowVisible(window) != FALSE; })) << describeScreen();
+    EXPECT_TRUE(waitForTrayIconCount(iconsBefore, kReactionTimeoutMs)) << "the icon stayed after the restore";
+    EXPECT_TRUE(IsZoomed(window)) << "the window came back from the notification area un-maximized";
+
+    // Minimized with its button, then ended from outside (the task bar button's
+    // menu sends the close command): the next start is maximized again. (A window
+    // taken down to normal by the restore would store false here as well.)
+    HWND minimise = MainWindowView(window).minimiseButton();
+    ASSERT_NE(nullptr, minimise);
+    ASSERT_TRUE(click(centreOf(minimise)));
+    ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return IsIconic(window) != FALSE; }));
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(program_.waitForExit(kExitTimeoutMs));
+    DWORD maximized = 0;
+    EXPECT_TRUE(settings::readNumber(kMainView, L"Maximized", &maximized) && maximized == 1)
+        << testing::PrintToString(settings::describeNumber(kMainView, L"Maximized"));
+}
+
 TEST_F(WindowBehaviour, CloseButtonEndsTheProgramCleanly) {
     HWND window = startShown();
     ASSERT_NE(nullptr, window);

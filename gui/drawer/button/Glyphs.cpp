@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "gui/win/Dpi.h"
+
 namespace s {
 namespace gui {
 namespace drawer {
@@ -9,57 +11,69 @@ namespace button {
 
 namespace {
 
-// The button rectangle and its inner part (one pixel in on each side).
+using s::gui::win::Dpi;
+
+// The button rectangle and its inner part (one design pixel in on each side),
+// with the glyphs' stroke: dots of 2 x 2 design pixels, a design pixel apart along
+// a diagonal (so a slanted stroke stays as thick as the design's, in whole pixels).
 struct Box {
     int x, y, w, h;  // button
     int x0, y0;      // inner top-left
     int iw, ih;      // inner size
+    int inset, dot;  // device pixels of the inset and of a stroke's width
+    int dpi;
     int evenSide() const { return (iw < ih ? iw : ih) & ~1; }
 };
 
-Box boxOf(int left, int top, int right, int bottom) {
+Box boxOf(int left, int top, int right, int bottom, int dpi) {
     Box b;
+    b.dpi = dpi;
+    b.inset = Dpi::scale(1, dpi);
+    b.dot = Dpi::scale(2, dpi);
     b.x = left;
     b.y = top;
     b.w = right - left;
     b.h = bottom - top;
-    b.x0 = left + 1;
-    b.y0 = top + 1;
-    b.iw = b.w - 2;
-    b.ih = b.h - 2;
+    b.x0 = left + b.inset;
+    b.y0 = top + b.inset;
+    b.iw = b.w - 2 * b.inset;
+    b.ih = b.h - 2 * b.inset;
     return b;
 }
 
-// A chevron of 2 x 2 dots whose tip lies on the middle row; `offset` shifts it sideways.
+// A chevron of dots whose tip lies on the middle row; `offset` shifts it sideways.
+// The lower arm is the upper one mirrored about the inside's middle.
 void chevron(IRectSink& sink, const Box& b, bool pointsRight, int offset, COLORREF colour) {
-    const int s = b.evenSide();
+    const int s = b.evenSide(), d = b.dot;
     const int mid = b.y0 + b.ih / 2;
     int r = b.y0 + (b.ih - s) / 2;
-    int c = pointsRight ? b.x + (b.iw - s / 3) / 2 : b.x + b.w - 1 - (b.iw - s / 3) / 2 - 1;
+    const int fromEdge = (b.iw - s / 3) / 2;
+    int c = pointsRight ? b.x + fromEdge : b.x + b.w - fromEdge - d;
     c += offset;
-    while (r < mid && (pointsRight ? c + 1 < b.x + b.w - 1 : c > b.x0)) {
+    while (r < mid && (pointsRight ? c + d - 1 < b.x + b.w - b.inset : c > b.x0)) {
         // A shifted chevron of a double glyph may reach past the inside on small buttons.
-        if (c >= b.x0 && c + 2 <= b.x0 + b.iw) {
-            sink.fillRect(c, r, 2, 2, colour);
-            sink.fillRect(c, 2 * b.y + b.ih - r, 2, 2, colour);
+        if (c >= b.x0 && c + d <= b.x0 + b.iw) {
+            sink.fillRect(c, r, d, d, colour);
+            sink.fillRect(c, 2 * b.y0 + b.ih - r - d, d, d, colour);
         }
-        c += pointsRight ? 1 : -1;
-        ++r;
+        c += pointsRight ? b.inset : -b.inset;
+        r += b.inset;
     }
 }
 
 void minimizeBar(IRectSink& sink, const Box& b, COLORREF colour) {
-    sink.fillRect(b.x0, b.y0 + int(0.8 * b.ih), b.iw, 2, colour);
+    sink.fillRect(b.x0, b.y0 + int(0.8 * b.ih), b.iw, b.dot, colour);
 }
 
 void cross(IRectSink& sink, const Box& b, COLORREF colour) {
     const int x2 = b.x + b.w, y2 = b.y + b.h;
-    const int s = b.evenSide();
+    const int s = b.evenSide(), d = b.dot;
     const int dx = (b.iw - s) / 2, dy = (b.ih - s) / 2;
     const int c0 = b.x0 + dx, r0 = b.y0 + dy;
-    for (int k = 0; c0 + k < x2 - 1 && r0 + k < y2 - 2; ++k) sink.fillRect(c0 + k, r0 + k, 2, 2, colour);
-    for (int k = 0; x2 - 1 - dx - 2 - k >= b.x0 && r0 + k < y2 - 2; ++k)
-        sink.fillRect(x2 - 1 - dx - 2 - k, r0 + k, 2, 2, colour);
+    for (int k = 0; c0 + k + d - 1 <= x2 - b.inset && r0 + k + d <= y2 - b.inset; k += b.inset)
+        sink.fillRect(c0 + k, r0 + k, d, d, colour);
+    for (int k = 0; x2 - b.inset - dx - d - k >= b.x0 && r0 + k + d <= y2 - b.inset; k += b.inset)
+        sink.fillRect(x2 - b.inset - dx - d - k, r0 + k, d, d, colour);
 }
 
 int hexValue(wchar_t c) {
@@ -84,8 +98,9 @@ bool swatchColour(const wchar_t* name, COLORREF* colour) {
 }
 
 void swatch(IRectSink& sink, const Box& b, COLORREF colour) {
-    sink.fillRect(b.x + 1, b.y + 1, b.w - 2, b.h - 2, RGB(0, 0, 0));
-    sink.fillRect(b.x + 2, b.y + 2, b.w - 4, b.h - 4, colour);
+    const int i = b.inset;
+    sink.fillRect(b.x + i, b.y + i, b.w - 2 * i, b.h - 2 * i, RGB(0, 0, 0));
+    sink.fillRect(b.x + 2 * i, b.y + 2 * i, b.w - 4 * i, b.h - 4 * i, colour);
 }
 
 // Pixel art on a 7 x 7 grid ('#' = set), scaled into the largest centred square.
@@ -128,7 +143,24 @@ const Pattern kTransform = {L"#Transform",
                             {"###....", "#.#....", "###.#..", "....#..", "..#####", "...###.", "....#.."}};
 const Pattern kDot = {L"#.", {".......", ".......", "..###..", "..###..", "..###..", ".......", "......."}};
 
+// Scaled, every cell is the same whole number of pixels, so strokes of one width
+// stay one width; the picture is centred in the button and keeps off its 1-pixel
+// frame line (the design's 2-pixel cells become 3 at 150 %, 4 at 200 %).
+void paintScaledPattern(IRectSink& sink, const Box& b, const Pattern& p, COLORREF colour) {
+    const int side = (b.w < b.h ? b.w : b.h) - 2;
+    const int cell = side / 7;
+    if (cell <= 0) return;
+    const int ox = b.x + (b.w - 7 * cell) / 2, oy = b.y + (b.h - 7 * cell) / 2;
+    for (int row = 0; row < 7; ++row)
+        for (int col = 0; col < 7; ++col)
+            if (p.rows[row][col] == '#') sink.fillRect(ox + col * cell, oy + row * cell, cell, cell, colour);
+}
+
 void paintPattern(IRectSink& sink, const Box& b, const Pattern& p, COLORREF colour) {
+    if (b.dpi != Dpi::DESIGN && b.dpi > 0) {
+        paintScaledPattern(sink, b, p, colour);
+        return;
+    }
     const int side = b.iw < b.ih ? b.iw : b.ih;
     if (side <= 0) return;
     const int ox = b.x0 + (b.iw - side) / 2, oy = b.y0 + (b.ih - side) / 2;
@@ -177,9 +209,10 @@ bool isKnownGlyph(const wchar_t* name) {
     return special != Special::None || findPattern(name) != nullptr;
 }
 
-bool paintGlyph(IRectSink& sink, const wchar_t* name, int left, int top, int right, int bottom, COLORREF colour) {
+bool paintGlyph(IRectSink& sink, const wchar_t* name, int left, int top, int right, int bottom, COLORREF colour,
+                int dpi) {
     if (!isKnownGlyph(name)) return false;
-    const Box b = boxOf(left, top, right, bottom);
+    const Box b = boxOf(left, top, right, bottom, dpi);
     switch (specialOf(name)) {
         case Special::Right:
             chevron(sink, b, true, 0, colour);
@@ -188,12 +221,12 @@ bool paintGlyph(IRectSink& sink, const wchar_t* name, int left, int top, int rig
             chevron(sink, b, false, 0, colour);
             return true;
         case Special::RightRight:
-            chevron(sink, b, true, -3, colour);
-            chevron(sink, b, true, 3, colour);
+            chevron(sink, b, true, -Dpi::scale(3, dpi), colour);
+            chevron(sink, b, true, Dpi::scale(3, dpi), colour);
             return true;
         case Special::LeftLeft:
-            chevron(sink, b, false, -3, colour);
-            chevron(sink, b, false, 3, colour);
+            chevron(sink, b, false, -Dpi::scale(3, dpi), colour);
+            chevron(sink, b, false, Dpi::scale(3, dpi), colour);
             return true;
         case Special::Cross:
             cross(sink, b, colour);

@@ -15,7 +15,11 @@ namespace button {
 // right, bottom). False, and nothing painted, when the name is no glyph we know.
 // "#Color-" followed by eight hex digits is a flat swatch in a black frame; the
 // last six digits are the COLORREF (00BBGGRR), `colour` is not used for it.
-bool paintGlyph(IRectSink& sink, const wchar_t* name, int left, int top, int right, int bottom, COLORREF colour);
+// At another `dpi` than 96 the strokes, dots and insets are the design ones in
+// whole device pixels and the pictures of the grid are whole cells, centred,
+// rather than the design picture stretched.
+bool paintGlyph(IRectSink& sink, const wchar_t* name, int left, int top, int right, int bottom, COLORREF colour,
+                int dpi = 96);
 
 // True when `name` is a glyph paintGlyph knows (without painting).
 bool isKnownGlyph(const wchar_t* name);

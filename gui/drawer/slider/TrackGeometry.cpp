@@ -85,13 +85,15 @@ COLORREF gradientColour(int mode, int k, int columns, int p1, int p2) {
     }
 }
 
-void paintTrackGradient(IRectSink& sink, int a, int b, int e, int c, int thumb, int mode, int p1, int p2) {
+void paintTrackGradient(IRectSink& sink, int a, int b, int e, int c, int thumb, int mode, int p1, int p2,
+                        int thumbWidth, int border) {
     const int width = e - a;
-    if (a >= e || b >= c || width <= 2 || mode == kNone) return;
-    const int columns = width - 2;
-    for (int x = a + 1; x <= e - 2; ++x) {
-        if (x >= thumb && x < thumb + kThumbWidth) continue;  // the thumb covers these
-        sink.fillRect(x, b + 1, 1, (c - b) - 2, gradientColour(mode, x - (a + 1), columns, p1, p2));
+    if (border < 0) border = 0;
+    if (a >= e || b >= c || width <= 2 * border || mode == kNone) return;
+    const int columns = width - 2 * border;
+    for (int x = a + border; x < e - border; ++x) {
+        if (x >= thumb && x < thumb + thumbWidth) continue;  // the thumb covers these
+        sink.fillRect(x, b + border, 1, (c - b) - 2 * border, gradientColour(mode, x - (a + border), columns, p1, p2));
     }
 }
 

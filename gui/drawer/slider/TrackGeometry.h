@@ -26,10 +26,11 @@ int thumbX(int trackWidth, int minimum, int maximum, int position);
 // The colour of gradient column k of `columns` columns (k from 0).
 COLORREF gradientColour(int mode, int k, int columns, int p1, int p2);
 
-// Paints the gradient of the track (a, b)-(e, c) around a thumb at x = thumb:
-// one-pixel columns inside the track's one-pixel border, skipping the thumb.
-// Nothing for an empty track or one no more than 2 pixels wide.
-void paintTrackGradient(IRectSink& sink, int a, int b, int e, int c, int thumb, int mode, int p1, int p2);
+// Paints the gradient of the track (a, b)-(e, c) around a thumb at x = thumb
+// `thumbWidth` wide: one-pixel columns inside the track's border (`border` pixels),
+// skipping the thumb. Nothing for an empty track or one with no column inside.
+void paintTrackGradient(IRectSink& sink, int a, int b, int e, int c, int thumb, int mode, int p1, int p2,
+                        int thumbWidth = kThumbWidth, int border = 1);
 
 }  // namespace slider
 }  // namespace drawer

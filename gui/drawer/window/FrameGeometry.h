@@ -13,9 +13,11 @@ namespace drawer {
 namespace window {
 
 // Background (unless transparent) and the 1-pixel frame with its corner runs,
-// for a window of width x height whose top-left is (0, 0) of the sink.
+// for a window of width x height whose top-left is (0, 0) of the sink. At another
+// `dpi` than 96 the frame and its runs are design pixels, each drawn as the whole
+// device pixels it covers, measured from the nearer edge (so both edges are exact).
 void paintFrame(IRectSink& sink, int width, int height, int topStyle, int bottomStyle, COLORREF background,
-                COLORREF frame, bool transparent);
+                COLORREF frame, bool transparent, int dpi = 96);
 
 // What the window's region is made of, for the rectangle (l, t, r, b) moved to
 // (0, 0): a plain rectangle, or a rounded rectangle with one end squared off.
@@ -27,7 +29,8 @@ struct RegionShape {
     bool squared;  // the rounded region gets `square` added (one end squared off)
     RECT square;
 };
-RegionShape regionShape(int left, int top, int right, int bottom, int topStyle, int bottomStyle);
+// The rounding and the squared depth are design units, in pixels at `dpi`.
+RegionShape regionShape(int left, int top, int right, int bottom, int topStyle, int bottomStyle, int dpi = 96);
 
 }  // namespace window
 }  // namespace drawer

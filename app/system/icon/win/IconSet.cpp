@@ -1,6 +1,7 @@
 #include "app/system/icon/win/IconSet.h"
 
 #include "foundation/thread/EasyPooler.h"
+#include "gui/win/Dpi.h"
 
 namespace s::system::icon::win {
 
@@ -30,18 +31,22 @@ void IconSet::reset() {
     destroyIcon(huge_);
 }
 
-bool IconSet::load(HMODULE module, int groupId) {
+bool IconSet::load(HMODULE module, int groupId, int dpi) {
+    using s::gui::win::Dpi;
     reset();
     if (!module) module = GetModuleHandleW(nullptr);
-    small_ = loadIcon(module, groupId, 16);
-    large_ = loadIcon(module, groupId, 32);
-    huge_ = loadIcon(module, groupId, 64);
+    if (dpi <= 0) dpi = Dpi::forSystem();
+    smallSize_ = Dpi::scale(16, dpi);
+    largeSize_ = Dpi::scale(32, dpi);
+    small_ = loadIcon(module, groupId, smallSize_);
+    large_ = loadIcon(module, groupId, largeSize_);
+    huge_ = loadIcon(module, groupId, Dpi::scale(64, dpi));
     return small_ && large_ && huge_;
 }
 
 HICON IconSet::iconOfSize(int size) const {
-    if (size <= 16) return small_;
-    if (size <= 32) return large_;
+    if (size <= smallSize_) return small_;
+    if (size <= largeSize_) return large_;
     return huge_;
 }
 

@@ -15,10 +15,10 @@ void Thin::paint(HDC dc, int left, int top, int right, int bottom) {
 }
 
 bool Thin::paintGlyph(HDC dc, int left, int top, int right, int bottom, const wchar_t* name, int red, int green,
-                      int blue) {
+                      int blue, int dpi) {
     if (!dc) return false;
     ::s::gui::drawer::win::DcRectSink sink(dc);
-    return ::s::gui::drawer::button::paintGlyph(sink, name, left, top, right, bottom, RGB(red, green, blue));
+    return ::s::gui::drawer::button::paintGlyph(sink, name, left, top, right, bottom, RGB(red, green, blue), dpi);
 }
 
 }  // namespace s::gui::drawer::button::win

@@ -19,7 +19,7 @@ public:
 
     void paint(HDC dc, int left, int top, int right, int bottom) override;
     bool paintGlyph(HDC dc, int left, int top, int right, int bottom, const wchar_t* name, int red, int green,
-                    int blue) override;
+                    int blue, int dpi = 96) override;
     // Every colour black.
     void reset() override { clearColours(); }
 };

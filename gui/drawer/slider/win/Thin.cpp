@@ -4,6 +4,7 @@
 #include "gui/drawer/slider/TrackGeometry.h"
 #include "gui/drawer/win/DcRectSink.h"
 #include "gui/drawer/window/FrameGeometry.h"
+#include "gui/win/Dpi.h"
 
 namespace s::gui::drawer::slider::win {
 
@@ -16,13 +17,13 @@ void Thin::reset() {
     style_ = kDefaultStyle;
 }
 
-int Thin::thumbOffset(int trackWidth, int minimum, int maximum, int position) {
+int Thin::thumbOffset(int trackWidth, int minimum, int maximum, int position, int thumbWidth) {
     if (maximum <= minimum) return 0;
     if (position < minimum) position = minimum;
     if (position > maximum) position = maximum;
     // Measured from the minimum, so a range that does not start at 0 keeps the
     // thumb inside the track; for ranges from 0 this is (width - 10) x position / maximum.
-    return int((long long)(trackWidth - kThumbWidth) * (position - minimum) / (maximum - minimum));
+    return int((long long)(trackWidth - thumbWidth) * (position - minimum) / (maximum - minimum));
 }
 
 void Thin::paint(HDC dc, int left, int top, int right, int bottom) {
@@ -32,22 +33,23 @@ void Thin::paint(HDC dc, int left, int top, int right, int bottom) {
 }
 
 void Thin::paintTrack(HDC dc, int a, int b, int e, int c, int minimum, int maximum, int position, int mode, int p1,
-                      int p2, bool secondPair) {
+                      int p2, bool secondPair, int dpi) {
     if (!dc || a >= e || b >= c) return;
     const COLORREF frame = getColour(secondPair ? kSubFrame : kFrame);
     const int width = e - a, height = c - b;
-    const int thumb = thumbOffset(width, minimum, maximum, position);
+    const int thumbWidth = ::s::gui::win::Dpi::scale(kThumbWidth, dpi);
+    const int thumb = thumbOffset(width, minimum, maximum, position, thumbWidth);
     if (framed()) {
         ::s::gui::drawer::win::DcRectSink sink(dc, a, b);
-        window::paintFrame(sink, width, height, style_, style_, 0, frame, true);
+        window::paintFrame(sink, width, height, style_, style_, 0, frame, true, dpi);
     }
     {
         ::s::gui::drawer::win::DcRectSink sink(dc);
-        paintTrackGradient(sink, a, b, e, c, a + thumb, mode, p1, p2);
+        paintTrackGradient(sink, a, b, e, c, a + thumb, mode, p1, p2, thumbWidth, ::s::gui::win::Dpi::scale(1, dpi));
     }
     if (framed()) {
         ::s::gui::drawer::win::DcRectSink sink(dc, a + thumb, b);
-        window::paintFrame(sink, kThumbWidth, height, style_, style_, getColour(kThumb), frame, false);
+        window::paintFrame(sink, thumbWidth, height, style_, style_, getColour(kThumb), frame, false, dpi);
     }
 }
 

@@ -24,14 +24,14 @@ public:
     // An empty track at the rectangle: the frame of the first pair.
     void paint(HDC dc, int left, int top, int right, int bottom) override;
     void paintTrack(HDC dc, int a, int b, int e, int c, int minimum, int maximum, int position, int mode, int p1,
-                    int p2, bool secondPair) override;
+                    int p2, bool secondPair, int dpi = 96) override;
     int getStyle() const override { return style_; }
     void setStyle(int style) override { style_ = style; }
 
     // The thumb's x offset from the track's left for a track `trackWidth` wide:
     // (width - 10) x (position - minimum) / (maximum - minimum), the position
     // clamped into the range; 0 for an empty range.
-    static int thumbOffset(int trackWidth, int minimum, int maximum, int position);
+    static int thumbOffset(int trackWidth, int minimum, int maximum, int position, int thumbWidth);
 
     // Black colours, the default style.
     void reset() override;

@@ -19,15 +19,24 @@ void Thin::reset() {
 }
 
 void Thin::paint(HDC dc, int left, int top, int right, int bottom) {
+    paintAt(dc, left, top, right, bottom, DESIGN_DPI);
+}
+
+HRGN Thin::region(int left, int top, int right, int bottom) const {
+    return regionAt(left, top, right, bottom, DESIGN_DPI);
+}
+
+void Thin::paintAt(HDC dc, int left, int top, int right, int bottom, int dpi) {
     const int width = right - left, height = bottom - top;
     if (!dc || width <= 0 || height <= 0) return;
     // The frame is computed for a window at (0, 0); the sink moves it to the rectangle.
     ::s::gui::drawer::win::DcRectSink sink(dc, left, top);
-    paintFrame(sink, width, height, topStyle_, bottomStyle_, getBackground(), getFrame(), transparent_);
+    paintFrame(sink, width, height, topStyle_, bottomStyle_, getBackground(), getFrame(), transparent_, dpi);
 }
 
-HRGN Thin::region(int left, int top, int right, int bottom) const {
-    return ::s::gui::drawer::win::createWindowRegion(regionShape(left, top, right, bottom, topStyle_, bottomStyle_));
+HRGN Thin::regionAt(int left, int top, int right, int bottom, int dpi) const {
+    return ::s::gui::drawer::win::createWindowRegion(
+        regionShape(left, top, right, bottom, topStyle_, bottomStyle_, dpi));
 }
 
 }  // namespace s::gui::drawer::window::win

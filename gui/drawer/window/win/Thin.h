@@ -20,6 +20,8 @@ public:
 
     void paint(HDC dc, int left, int top, int right, int bottom) override;
     HRGN region(int left, int top, int right, int bottom) const override;
+    void paintAt(HDC dc, int left, int top, int right, int bottom, int dpi) override;
+    HRGN regionAt(int left, int top, int right, int bottom, int dpi) const override;
 
     COLORREF getBackground() const override { return getColour(kBackground); }
     void setBackground(COLORREF colour) override { setColour(kBackground, colour); }
@@ -36,6 +38,8 @@ public:
     void reset() override;
 
 private:
+    static constexpr int DESIGN_DPI = 96;
+
     bool transparent_;
     int topStyle_;
     int bottomStyle_;
