@@ -78,7 +78,8 @@ const int32_t ALL_IDS[] = {
     400010, 400020, 400030, 400080, 400100, 400110, 400120,  500000,  500001,  500002, 500003, 500004,
     500006, 500010, 500020, 500030, 500089, 500090, 500100,  500101,  500102,  609000, 609100, 609200,
     609300, 609500, 609900, 700000, 700001, 701000, 701100,  701200,  701300,  740000, 740100, 750000,
-    751000, 830000, 900000, 900200, 900210, 900500, 1000100, 1000200, 1000300,
+    751000, 830000, 900000, 900200, 900210, 900500, 920000,  920010,  920020,  920030, 920040, 920100,
+    920110, 920200, 920300, 920400, 1000100, 1000200, 1000300,
 };
 
 // Web addresses (the donation page twice).
@@ -98,6 +99,8 @@ constexpr int32_t WINDOWS_EDITIONS_ID = 500030;
 // Translations rightly identical to the English text, with the reason.
 const std::map<std::pair<std::wstring, int32_t>, const char*> ALLOWED_SAME = {
     {{L"deu", 400010}, "German 'Version' is the same word"},
+    {{L"nld", 920000}, "Dutch 'Contrast' is the same word"},
+    {{L"rom", 920000}, "Romanian 'Contrast' is the same word"},
     {{L"deu", 400080}, "'URL' is the usual German term"},
     {{L"deu", 740000}, "German 'Text' is the same word"},
     {{L"deu", 1000200}, "S = Saettigung"},
