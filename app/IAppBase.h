@@ -75,7 +75,9 @@ public:
     // True when another process runs the same executable file. With `activate` its
     // main window is also told to come to the front (and, with `secondMessage`, sent
     // the second message); `useLanguagePack` finds that window by the product's name
-    // in every language of the pack instead of by any non-empty title.
+    // in every language of the pack instead of by any non-empty title. With
+    // `activate`, a running copy that ends before its window is found leaves the
+    // lock to this one: false then, and this copy runs.
     virtual bool activateOtherInstance(bool activate, bool secondMessage, bool useLanguagePack) = 0;
 
     // Opens the product's web page once after a silent install (see AppBase).

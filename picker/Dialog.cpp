@@ -118,6 +118,10 @@ int32_t Dialog::productBase() const {
 
 bool Dialog::setUp(bool startupFlag) {
     if (!appWindow_ || window_) return false;
+    // Without its sampler thread the window could never sample: no window then.
+    // The pool may have one again since this object was made.
+    if (!samplerThread_) samplerThread_ = thread::win::Thread::acquire();
+    if (!samplerThread_) return false;
     window_ = DialogWindow::acquire();
     if (!window_ || !window_->hasNativeWindow()) return false;
     StartTrace::mark("window-thread");
@@ -165,15 +169,20 @@ void Dialog::buildMenus() {
     rightClickMenu_ = DialogMenus::buildRightClickMenu(texts, checks, skinMenu_, languageMenu_, copyAsMenu_);
 }
 
-void Dialog::readColours() {
+// A colour value never has bits 24-31 set: such a stored value (a failed screen
+// read stored by an older version, or an edited registry) reads as the default.
+color::ColorValue Dialog::storedColour(const wchar_t* name, color::ColorValue fallback) const {
     map::IMappedData* store = appWindow_->application()->getStore();
-    if (!store) return;
-    const wchar_t* view = appWindow_->sectionPath(VIEW_SECTION);
-    const color::ColorValue text = color::ColorValue(store->getS32(view, TEXT_COLOR_VALUE, int32_t(DEFAULT_TEXT_COLOR)));
-    const color::ColorValue background =
-        color::ColorValue(store->getS32(view, BACKGROUND_COLOR_VALUE, int32_t(DEFAULT_BACKGROUND_COLOR)));
-    roles_[TEXT_ROLE].role.apply(text, ColorUpdate::all());
-    roles_[BACKGROUND_ROLE].role.apply(background, ColorUpdate::all());
+    if (!store) return fallback;
+    const color::ColorValue stored =
+        color::ColorValue(store->getS32(appWindow_->sectionPath(VIEW_SECTION), name, int32_t(fallback)));
+    return ScreenSampler::isReadColour(stored) ? stored : fallback;
+}
+
+void Dialog::readColours() {
+    roles_[TEXT_ROLE].role.apply(storedColour(TEXT_COLOR_VALUE, DEFAULT_TEXT_COLOR), ColorUpdate::all());
+    roles_[BACKGROUND_ROLE].role.apply(storedColour(BACKGROUND_COLOR_VALUE, DEFAULT_BACKGROUND_COLOR),
+                                       ColorUpdate::all());
 }
 
 void Dialog::selectInitialRole() {
@@ -285,6 +294,7 @@ void Dialog::applyDpi(int dpi, const RECT& suggested) {
 }
 
 void Dialog::onSample(color::ColorValue colour) {
+    if (!ScreenSampler::isReadColour(colour)) return;  // a failed read: nothing to apply or store
     if (roles_[TEXT_ROLE].roleButton->isToggled()) {
         applyTextColor(colour, ColorUpdate::sample(colour));
     } else if (roles_[BACKGROUND_ROLE].roleButton->isToggled()) {
@@ -357,15 +367,18 @@ void Dialog::onHexChanged(RoleIndex index) {
     applyRole(index, colour, ColorUpdate::typed(colour));
 }
 
+// Only a colour chosen with OK is applied. Cancel leaves the role as it was:
+// applying its own colour again would recompute the hue, saturation and
+// lightness the user set (a rounded hue moves, a grey loses its hue) and store
+// the value once more.
 void Dialog::onSwatch(RoleIndex index) {
-    color::ColorValue colour = roles_[index].role.colour();
     s::gui::dialogs::win::HueSnap* chooser = s::gui::dialogs::win::HueSnap::acquire();
-    if (chooser) {
-        chooser->setColour(colour);
-        if (chooser->runModal(window_->getHandle())) colour = chooser->getColour();
-        chooser->release();
-    }
-    applyRole(index, colour, ColorUpdate::all());
+    if (!chooser) return;
+    chooser->setColour(roles_[index].role.colour());
+    const bool chosen = chooser->runModal(window_->getHandle());
+    const color::ColorValue colour = chooser->getColour();
+    chooser->release();
+    if (chosen) applyRole(index, colour, ColorUpdate::all());
 }
 
 void Dialog::onCopy(RoleIndex index) {

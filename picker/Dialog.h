@@ -3,8 +3,11 @@
 // the background colour and lets the user change either role's colour by
 // sampling the screen with Alt held, by the hue / saturation / lightness sliders
 // and their arrow buttons, by typing six hex digits or through the system colour
-// chooser; the role's hex text can be copied to the clipboard. Both colours are
-// written to the window's section "View" at every change.
+// chooser; the role's colour can be copied to the clipboard in the format chosen
+// under Copy As, and a colour text pasted into the hex field is applied. A line
+// under the sample tells the pair's contrast ratio and grades, and the Contrast
+// menu changes the selected role's lightness until the pair reaches AA or AAA.
+// Both colours are written to the window's section "View" at every change.
 //
 // One object listens to everything in its window: the window (closing, user
 // events), every control, both menus and the title-bar buttons. All of that runs
@@ -193,6 +196,7 @@ private:
     // ---- Set-up steps (Dialog.cpp)
     void buildMenus();
     void readColours();
+    color::ColorValue storedColour(const wchar_t* name, color::ColorValue fallback) const;
     void selectInitialRole();
     void listenToControls();
     void showRole(RoleIndex index);
@@ -246,7 +250,7 @@ private:
     s::gui::win::Box* contrastBox_;                  // owned through objects_
     s::gui::win::Label* contrastLine_;               // owned through objects_
     s::gui::win::Button* titleButtons_[TITLE_BUTTON_COUNT];  // owned through objects_
-    thread::win::Thread* samplerThread_;             // owned: made at construction
+    thread::win::Thread* samplerThread_;             // owned: taken at construction, else at set-up
     ScreenSampler sampler_;                          // samplerRunning / samplerStop live here
     bool keepInScreen_;
     s::gui::win::Box* mainColumn_;                   // owned through objects_

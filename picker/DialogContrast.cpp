@@ -101,6 +101,10 @@ void Dialog::showContrast() {
     wchar_t current[sizeof(line.text) / sizeof(wchar_t)] = {};
     GetWindowTextW(hwnd, current, int(sizeof(current) / sizeof(current[0])));
     if (std::wcscmp(current, line.text) != 0) SetWindowTextW(hwnd, line.text);
+    // A grade word longer than the one before ("pass" after "fail") may need more
+    // room than the window has: it grows once rather than cutting the line off.
+    if (showContrast_ && window_ && contrastLine_->getMinimumWidth() > contrastLine_->getWidth())
+        window_->growToContent();
 }
 
 void Dialog::toggleShowContrast() {

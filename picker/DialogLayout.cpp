@@ -368,9 +368,10 @@ void Dialog::refreshTexts() {
     for (int i = 0; i < controlCount_; ++i) controls_[i]->setText(texts->getText(controls_[i]->getTextId()));
     if (!window_) return;
     window_->refreshTitle();
-    // Texts of another length need another window size: never squeeze them.
+    // Longer texts need a larger window: never squeeze them. A window the user
+    // made larger than the new texts need keeps its size.
     fitButtonsToTexts();
-    window_->fitToContent();
+    window_->growToContent(DialogWindow::MINIMUM_CONTENT_WIDTH);
 }
 
 // A role button is measured in the bold font whichever role is pressed, so

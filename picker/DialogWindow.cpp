@@ -113,9 +113,9 @@ void DialogWindow::takeRectangle(const RECT& suggested) {
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-void DialogWindow::growToContent() {
+void DialogWindow::growToContent(int minimumContentWidth) {
     SIZE needed = {};
-    if (!sizeForContent(0, &needed)) return;
+    if (!sizeForContent(minimumContentWidth, &needed)) return;
     RECT outer = {};
     GetWindowRect(getHandle(), &outer);
     const SIZE size = {outer.right - outer.left > needed.cx ? outer.right - outer.left : needed.cx,

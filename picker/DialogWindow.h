@@ -37,8 +37,9 @@ public:
     // size and sizes the window to it, keeping the top-left corner (window's thread).
     void fitToContent();
     // As fitToContent, but a window larger than its content keeps its size: only
-    // what is too small for the content grows (window's thread).
-    void growToContent();
+    // what is too small for the content grows, to at least `minimumContentWidth`
+    // plus the frame (window's thread).
+    void growToContent(int minimumContentWidth = 0);
     // Pixels between the window's edge and the content: the skin's frame, 0 unskinned.
     int frameInset() const;
     // After the content took a new DPI: the window takes `suggested` (its place and size

@@ -14,15 +14,18 @@ bool systemAltDown() {
 }
 
 // A screen DC made for each sample and released at once: nothing is held while
-// Alt is up. A failing read is passed on as it is (CLR_INVALID). The pointer and
-// the read are both physical pixels (the sampling thread is per-monitor aware
-// where the system allows), so nothing scales or blends between them.
+// Alt is up. The pointer and the read are both physical pixels (the sampling
+// thread is per-monitor aware where the system allows), so nothing scales or
+// blends between them. Without a DC or the pointer's place there is nothing to
+// read, and GetPixel with a null DC would not say so reliably: CLR_INVALID,
+// which the loop drops.
 COLORREF systemPixelUnderPointer() {
-    HDC screen = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
     POINT at = {0, 0};
-    s::gui::win::Dpi::physicalPointer(&at);
+    if (!s::gui::win::Dpi::physicalPointer(&at)) return CLR_INVALID;
+    HDC screen = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+    if (!screen) return CLR_INVALID;
     const COLORREF colour = GetPixel(screen, at.x, at.y);
-    if (screen) DeleteDC(screen);
+    DeleteDC(screen);
     return colour;
 }
 
@@ -51,8 +54,15 @@ void ScreenSampler::pause(DWORD ms) {
     if (!stopEvent_ || WaitForSingleObject(stopEvent_, ms) == WAIT_FAILED) Sleep(ms);
 }
 
+bool ScreenSampler::isReadColour(COLORREF colour) {
+    return (colour & 0xFF000000) == 0;
+}
+
 void ScreenSampler::sampleOnce(s::gui::IWindow* window) {
     COLORREF colour = probe_.pixelUnderPointer();
+    // A failed read (CLR_INVALID, or anything with the top byte set) is no
+    // colour: the window keeps the one it has and stores nothing.
+    if (!isReadColour(colour)) return;
     // Returns after the window applied it: `colour` may live on this stack.
     window->sendUserEvent(PROCESS_NEW_COLOR, &colour, 0, 0);
 }

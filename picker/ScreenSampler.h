@@ -3,7 +3,7 @@
 // its worker thread.
 //
 // While either Alt key is down, the pixel under the pointer is read every
-// 100 ms and handed to the window as the user event PROCESS_NEW_COLOR, whose
+// 100 ms and, unless the read failed, handed to the window as the user event PROCESS_NEW_COLOR, whose
 // data points to the sampled colour on this thread's stack. The event is sent,
 // not posted: it returns after the window applied the colour, so the pointer
 // stays valid and the window's thread needs no lock. The window's thread must
@@ -34,9 +34,11 @@ public:
     // Where samples come from: the system's keyboard and screen, or a test's.
     struct Probe {
         bool (*altDown)();               // either Alt key down at this moment
-        COLORREF (*pixelUnderPointer)();  // the screen pixel under the pointer
+        COLORREF (*pixelUnderPointer)();  // the screen pixel under the pointer; CLR_INVALID when unreadable
     };
     static Probe systemProbe();
+    // True for a colour a read can give: bits 24-31 clear (CLR_INVALID has them set).
+    static bool isReadColour(COLORREF colour);
 
     explicit ScreenSampler(Probe probe = systemProbe());
     ~ScreenSampler();

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the program for docs/pictures/ (or the folder given): the main
-# window in three skins and three languages, the version window, and one sheet
+# window in three skins and three languages, the main window at 150 % and 200 %
+# display scale, the version window, the contrast line failing and passing, and
+# one sheet
 # of the main window in every language of the pack (languages.png, each picture
 # with the language's name under it). Runs the real HueSnap.exe in a private
 # Xvfb and Wine prefix; the skin and language are chosen the way the program
@@ -69,6 +71,21 @@ picture main-deutsch.png "Sky Blue" German
 picture main-francais.png "Sky Blue" French
 picture main-russian.png "Sky Blue" Russian
 picture version-window.png "Sky Blue" English 10000 "Version Information"
+# The contrast line: the first start's pair fails every grade; Contrast > Fix
+# Contrast to AA (command 410) darkens the background until normal text passes AA.
+picture contrast-failing.png "Sky Blue" English
+picture contrast-passing.png "Sky Blue" English 410
+# The fix stored its colour: the pictures after these show the first start's pair again.
+wine_run reg delete "$KEY\\MainWindow\\View" /v BackgroundColor /f >/dev/null 2>&1 || true
+
+# The display scale: Wine reads the DPI (LogPixels) when a process starts.
+DESKTOP_KEY='HKCU\Control Panel\Desktop'
+for scale in 150:144 200:192; do
+  wine_run reg add "$DESKTOP_KEY" /v LogPixels /t REG_DWORD /d "${scale#*:}" /f >/dev/null 2>&1 ||
+    fail "could not set the display scale"
+  picture "main-scale-${scale%%:*}.png" "Sky Blue" English
+done
+wine_run reg add "$DESKTOP_KEY" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1 || true
 
 # The sheet of all languages: the English names in the pack's order, one
 # picture each, tiled seven to a row. Screenshots have few colours: 256 keep

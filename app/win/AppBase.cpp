@@ -340,32 +340,45 @@ bool AppBase::productKeyPath(StrBuffer& path) const {
 
 // Copies started at the same moment each see the other in the process list; the
 // lock decides which one runs, and only a copy that lost it looks for the other.
+// A copy started while the running one is closing would otherwise hand over to
+// nobody and end too, leaving the user with no window: when the running copy
+// ends during the wait, this copy tries the lock again and, once it has it, runs.
+// A few rounds at most, each bounded by its wait, so a start never hangs.
 bool AppBase::activateOtherInstance(bool activate, bool secondMessage, bool useLanguagePack) {
     if (!module_ || !*module_->fullPath()) return false;
-    const InstanceLock::State lock = instanceLock_.take(text(PRODUCT_ID_TEXT), module_->fullPath());
-    if (lock == InstanceLock::State::OWNED) return false;
-    if (lock == InstanceLock::State::UNAVAILABLE && process::win::findProcessRunning(module_->fullPath()) == 0)
-        return false;
-    if (activate) handOver(secondMessage, useLanguagePack);
+    for (int round = 0; round < HAND_OVER_ROUNDS; ++round) {
+        const InstanceLock::State lock = instanceLock_.take(text(PRODUCT_ID_TEXT), module_->fullPath());
+        if (lock == InstanceLock::State::OWNED) return false;
+        if (lock == InstanceLock::State::UNAVAILABLE && process::win::findProcessRunning(module_->fullPath()) == 0)
+            return false;
+        if (!activate || handOver(secondMessage, useLanguagePack)) return true;
+    }
     return true;
 }
 
 // The other copy may still be starting: its process and window are waited for,
-// within bounds, while this thread keeps answering its messages.
-void AppBase::handOver(bool secondMessage, bool useLanguagePack) const {
+// within bounds, while this thread keeps answering its messages. False when it
+// ended before its window was found.
+bool AppBase::handOver(bool secondMessage, bool useLanguagePack) const {
     HandOverTarget target = {this, module_->fullPath(), useLanguagePack, 0, nullptr, nullptr, false};
     pumpUntil(&findHandOverTarget, &target, HAND_OVER_WAIT_MS);
     if (target.process) CloseHandle(target.process);
-    if (!target.window) return;
+    if (target.gone) return false;
+    if (!target.window) return true;
     sendToWindow(target.window, ACTIVATE_MESSAGE);
     if (secondMessage) sendToWindow(target.window, SECOND_MESSAGE);
+    return true;
 }
 
 bool AppBase::findHandOverTarget(void* context) {
     HandOverTarget& target = *static_cast<HandOverTarget*>(context);
     if (!target.processId) {
         target.processId = process::win::findProcessRunning(target.executablePath);
-        if (!target.processId) return false;
+        // The copy that held the lock is running or has run: not in the list, it has ended.
+        if (!target.processId) {
+            target.gone = true;
+            return true;
+        }
         target.process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, target.processId);
         // Once, and bounded: a copy that never pumps messages must not hold this one for ever.
         if (target.process) WaitForInputIdle(target.process, INPUT_IDLE_WAIT_MS);

@@ -75,6 +75,8 @@ public:
     // the first one to take input.
     static constexpr DWORD HAND_OVER_WAIT_MS = 15000;
     static constexpr DWORD INPUT_IDLE_WAIT_MS = 5000;
+    // Tries at the lock when running copies end during the hand-over wait.
+    static constexpr int HAND_OVER_ROUNDS = 3;
 
     // Opens a web page address; true when it was handed to a browser.
     using PageOpener = bool (*)(const wchar_t* address);
@@ -156,8 +158,9 @@ private:
     const wchar_t* currentLanguageName() const;
     // "Software\\Tuvo\\" + the product id into `path`.
     bool productKeyPath(str::strbuffer::StrBuffer& path) const;
-    // WM_USER+3 (and the second message) to the running copy's main window.
-    void handOver(bool secondMessage, bool useLanguagePack) const;
+    // WM_USER+3 (and the second message) to the running copy's main window; false
+    // when that copy ended first.
+    bool handOver(bool secondMessage, bool useLanguagePack) const;
     static bool findHandOverTarget(void* context);
     HWND findProductWindow(DWORD processId, bool useLanguagePack) const;
 

@@ -59,8 +59,12 @@ void ManagedWindow::retryRefusedIcon() {
     if (notifyIcon_.isAddPending()) SetTimer(getHandle(), ICON_RETRY_TIMER, ICON_RETRY_MS, nullptr);
 }
 
+// When every try was refused, an iconized window comes back on the screen: with
+// neither an icon nor a task-bar button nobody could reach it.
 void ManagedWindow::onIconRetryTimer() {
-    if (!notifyIcon_.retryAdd()) KillTimer(getHandle(), ICON_RETRY_TIMER);
+    if (notifyIcon_.retryAdd()) return;
+    KillTimer(getHandle(), ICON_RETRY_TIMER);
+    if (iconized_ && notifyIcon_.isAddPending()) restoreNow();
 }
 
 void ManagedWindow::removeNotifyIcon() {

@@ -9,13 +9,15 @@ namespace {
 // NIF_MESSAGE | NIF_ICON | NIF_TIP.
 constexpr UINT ALL_FIELDS = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
-// Set from one thread before the windows that use it exist (tests), read by all.
+// Set from one thread before the windows that use them exist (tests), read by all.
 NotifyIcon::ShellCall shellCall = &Shell_NotifyIconW;
+int addRetries = NotifyIcon::ADD_RETRIES;
 
 }  // namespace
 
-void NotifyIcon::setShellCall(ShellCall call) {
+void NotifyIcon::setShellCall(ShellCall call, int retries) {
     shellCall = call ? call : &Shell_NotifyIconW;
+    addRetries = call ? retries : ADD_RETRIES;
 }
 
 NotifyIcon* NotifyIcon::newInstance() const {
@@ -39,7 +41,7 @@ bool NotifyIcon::send(DWORD action, UINT flags) const {
 
 void NotifyIcon::addNow() {
     added_ = send(NIM_ADD, ALL_FIELDS);
-    retriesLeft_ = added_ ? 0 : ADD_RETRIES;
+    retriesLeft_ = added_ ? 0 : addRetries;
 }
 
 bool NotifyIcon::add(HWND window) {

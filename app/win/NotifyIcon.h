@@ -26,8 +26,9 @@ public:
 
     // The shell's function; replaceable so that tests can make the shell refuse.
     using ShellCall = BOOL(WINAPI*)(DWORD action, PNOTIFYICONDATAW data);
-    // Every icon uses `call` from now on; null gives back the shell's own.
-    static void setShellCall(ShellCall call);
+    // Every icon uses `call` from now on, and gives a refused add `retries` more
+    // tries; null gives back the shell's own (and the retries are ADD_RETRIES again).
+    static void setShellCall(ShellCall call, int retries = ADD_RETRIES);
 
     NotifyIcon() = default;
     NotifyIcon(const NotifyIcon&) = delete;

@@ -50,7 +50,8 @@ void Label::reset() {
 bool Label::create(HWND parent) {
     if (isBound()) return true;
     if (!NativeChild::ensureClass()) return false;  // the registration reported it
-    if (!createNative(EX_STYLE, NativeChild::CLASS_NAME, L"", STYLE, 0, parent)) return false;
+    // The window text is the shown text from the start (see showToReaders).
+    if (!createNative(EX_STYLE, NativeChild::CLASS_NAME, nullptr, STYLE, 0, parent)) return false;
     placeCreated();
     return true;
 }
@@ -77,6 +78,7 @@ bool Label::replaceText(const wchar_t* text, bool repaint) {
         return savedText_.set(text ? text : L"");
     }
     if (sameText(text, core_.text()) || !core_.setText(text)) return false;
+    showToReaders();
     measureText();
     ControlCore::relayoutAbove(*this);
     if (repaint) repaintNow();
@@ -91,6 +93,7 @@ void Label::showTemporaryText(const wchar_t* text, bool repaint, int durationMs)
 void Label::onTemporaryText(const TemporaryText& request) {
     if (!saved_) saved_ = savedText_.set(core_.text());
     if (core_.setText(request.text)) {
+        showToReaders();
         measureText();
         ControlCore::relayoutAbove(*this);
         if (request.repaint) repaintNow();
@@ -104,9 +107,18 @@ void Label::restoreSavedText() {
     saved_ = false;
     core_.setText(savedText_.c_str());
     savedText_.reset();
+    showToReaders();
     measureText();
     ControlCore::relayoutAbove(*this);
     repaintNow();
+}
+
+// The label paints its text itself; the window text is what screen readers and
+// UI automation read (WM_GETTEXT, also from other processes), so it follows the
+// shown text, temporary texts included. The default handling stores it; the
+// label never paints it.
+void Label::showToReaders() {
+    if (isBound()) DefWindowProcW(handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(core_.text()));
 }
 
 void Label::measureText() {

@@ -18,6 +18,9 @@
 // setText while a temporary text shows replaces the text that will come back,
 // so the temporary text never undoes a newer text.
 //
+// The window text is always the shown text (WM_GETTEXT answers it, as for system
+// controls), so assistive tools read what the label shows.
+//
 // WM_GETFONT answers the font the text is painted in (outside a link's hover),
 // as system controls do, so whoever measures the text measures what is painted.
 //
@@ -92,6 +95,8 @@ private:
     bool replaceText(const wchar_t* text, bool repaint);
     void onTemporaryText(const TemporaryText& request);
     void restoreSavedText();
+    // Makes the native window's text the shown text.
+    void showToReaders();
     // Sets the minimum and preferred size to the text's size on the window's DC.
     void measureText();
     void applyHover(const control::HoverState::Change& change);

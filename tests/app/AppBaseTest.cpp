@@ -362,6 +362,21 @@ TEST(AppBaseChild, DISABLED_WaitForHandOver) {
     for (HANDLE event : {ready, titled, untitled, quit}) CloseHandle(event);
 }
 
+// Runs only in a copy that a test starts: holds the lock like a running copy
+// that is closing (its windows already gone), then ends without being told, while
+// the test's own start waits to hand over to it.
+TEST(AppBaseChild, DISABLED_EndWhileAnotherWaits) {
+    wchar_t prefix[128];
+    if (!GetEnvironmentVariableW(kChildEventsVariable, prefix, 128)) GTEST_SKIP();
+    HANDLE ready = OpenEventW(EVENT_ALL_ACCESS, FALSE, eventName(prefix, L"ready").c_str());
+    ASSERT_TRUE(ready);
+    s::app::win::InstanceLock lock;
+    ASSERT_EQ(s::app::win::InstanceLock::State::OWNED, lock.take(L"Tuvo HueSnap", exePath().c_str()));
+    SetEvent(ready);
+    CloseHandle(ready);
+    Sleep(1500);
+}
+
 class ChildCopy {
 public:
     ChildCopy() {
@@ -386,11 +401,11 @@ public:
     ChildCopy(const ChildCopy&) = delete;
     ChildCopy& operator=(const ChildCopy&) = delete;
 
-    // Starts the copy and waits until its windows exist.
-    bool start() {
-        std::wstring commandLine = L"\"" + exePath() +
-                                   L"\" --gtest_filter=AppBaseChild.DISABLED_WaitForHandOver "
-                                   L"--gtest_also_run_disabled_tests";
+    // Starts the copy running that child test and waits until it is ready (for
+    // the default one: its windows exist).
+    bool start(const wchar_t* childTest = L"DISABLED_WaitForHandOver") {
+        std::wstring commandLine = L"\"" + exePath() + L"\" --gtest_filter=AppBaseChild." + childTest +
+                                   L" --gtest_also_run_disabled_tests";
         STARTUPINFOW startup = {};
         startup.cb = sizeof(startup);
         startup.dwFlags = STARTF_USESTDHANDLES;  // no handles: the copy's report stays out of ours
@@ -402,6 +417,7 @@ public:
         return started && WaitForSingleObject(ready_, 60000) == WAIT_OBJECT_0;
     }
     DWORD processId() const { return process_.dwProcessId; }
+    bool ended(DWORD waitMs) const { return WaitForSingleObject(process_.hProcess, waitMs) == WAIT_OBJECT_0; }
     bool titledWindowActivated(DWORD waitMs) const { return WaitForSingleObject(titled_, waitMs) == WAIT_OBJECT_0; }
     bool untitledWindowActivated() const { return WaitForSingleObject(untitled_, 0) == WAIT_OBJECT_0; }
 
@@ -448,6 +464,27 @@ TEST_F(AppBaseTest, SecondCopyIsFoundAndItsTitledWindowTold) {
     EXPECT_FALSE(child.untitledWindowActivated());
     EXPECT_EQ(nullptr, AppBase::findOtherInstanceWindow(child.processId(), L"Other Program"));
     EXPECT_NE(nullptr, AppBase::findOtherInstanceWindow(child.processId(), nullptr));
+}
+
+// A copy started while the running one is closing: the running one ends during
+// the wait, so this copy takes the lock and runs instead of ending with it.
+TEST_F(AppBaseTest, CopyWaitingForOneThatEndsTakesTheLockAndRuns) {
+    AppBase& app = start();
+    ChildCopy child;
+    ASSERT_TRUE(child.start(L"DISABLED_EndWhileAnotherWaits"));
+    const DWORD started = GetTickCount();
+    EXPECT_FALSE(app.activateOtherInstance(true, false, true)) << "this copy handed over to one that ended";
+    EXPECT_LT(GetTickCount() - started, AppBase::HAND_OVER_WAIT_MS) << "waited out the whole hand-over time";
+    EXPECT_TRUE(child.ended(0));
+    // This copy holds the lock now: the next start hands over to it.
+    EXPECT_FALSE(app.activateOtherInstance(false, false, true));
+    s::app::win::InstanceLock::State later = s::app::win::InstanceLock::State::UNAVAILABLE;
+    std::thread other([&later] {
+        s::app::win::InstanceLock lock;
+        later = lock.take(L"Tuvo HueSnap", exePath().c_str());
+    });
+    other.join();
+    EXPECT_EQ(s::app::win::InstanceLock::State::HELD, later);
 }
 
 }  // namespace

@@ -170,10 +170,10 @@ protected:
         TrayIconTest::TearDown();
         s::app::win::NotifyIcon::setShellCall(nullptr);
     }
-    void refuseAdds(LONG count) {
+    void refuseAdds(LONG count, int retries = s::app::win::NotifyIcon::ADD_RETRIES) {
         RefusingShell::refusals = count;
         RefusingShell::adds = 0;
-        s::app::win::NotifyIcon::setShellCall(&RefusingShell::call);
+        s::app::win::NotifyIcon::setShellCall(&RefusingShell::call, retries);
     }
 };
 
@@ -206,6 +206,17 @@ TEST_F(RefusedIconTest, RefusedAddIsTriedAgainUntilTheShellTakesIt) {
     Sleep(3 * ManagedWindow::ICON_RETRY_MS);
     EXPECT_EQ(1, RefusingShell::adds);
     EXPECT_FALSE(shellHasIcon(hwnd()));
+}
+
+TEST_F(RefusedIconTest, WindowComesBackWhenEveryTryWasRefused) {
+    ManagedWindow& window = shown();
+    refuseAdds(1000, 2);
+    window.iconize();
+    ASSERT_FALSE(IsWindowVisible(hwnd()));
+    // Neither an icon nor a task-bar button: the window must not stay out of reach.
+    EXPECT_TRUE(app_testing::waitFor([&] { return !window.isIconized(); }, 30 * ManagedWindow::ICON_RETRY_MS));
+    EXPECT_TRUE(IsWindowVisible(hwnd()));
+    EXPECT_EQ(3, RefusingShell::adds);
 }
 
 TEST(RefusedIcon, TriesEndAfterABoundedNumber) {

@@ -1,5 +1,6 @@
 // Labels in a window and in a box: text changes measured and laid out again,
 // temporary texts coming back (the timer driven directly, and once for real),
+// the window text (what screen readers read) following the shown text,
 // hit testing of plain and link labels, link clicks, texts looked up by id in
 // the localiser, and the label's own painting.
 #include <gtest/gtest.h>
@@ -44,6 +45,12 @@ protected:
         SendMessageW(hwnd, msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
     }
     void fireTemporaryTimer() { SendMessageW(hwnd, WM_TIMER, Label::TEMPORARY_TIMER, 0); }
+    // The text as a screen reader reads it.
+    std::wstring windowText() const {
+        wchar_t text[64] = {};
+        SendMessageW(hwnd, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
 
     Label label;
     EventRecorder events;
@@ -67,8 +74,10 @@ TEST_F(LabelInWindow, TextIsReplacedOnlyWhenItDiffersAndSizesTheLabel) {
     EXPECT_GT(shortWidth, 0);
     EXPECT_GT(label.getMinimumHeight(), 0);
     EXPECT_FALSE(label.setText(L"ab", true));
+    EXPECT_EQ(L"ab", windowText());
     EXPECT_TRUE(label.setText(L"a much longer text", true));
     EXPECT_STREQ(L"a much longer text", label.getText());
+    EXPECT_EQ(L"a much longer text", windowText());
     EXPECT_GT(label.getPreferredWidth(), shortWidth);
     EXPECT_EQ(label.getPreferredWidth(), label.getMinimumWidth());
 }
@@ -80,8 +89,10 @@ TEST_F(LabelInWindow, TemporaryTextComesBackAndASecondOneKeepsTheFirstSavedText)
     EXPECT_STREQ(L"Copied", label.getText());
     label.showTemporaryText(L"Copied again", true, 60000);
     EXPECT_STREQ(L"Copied again", label.getText());
+    EXPECT_EQ(L"Copied again", windowText());
     fireTemporaryTimer();
     EXPECT_STREQ(L"Ready", label.getText());
+    EXPECT_EQ(L"Ready", windowText());
     EXPECT_FALSE(label.isShowingTemporaryText());
     fireTemporaryTimer();  // nothing saved any more
     EXPECT_STREQ(L"Ready", label.getText());
@@ -93,8 +104,10 @@ TEST_F(LabelInWindow, TextSetDuringATemporaryTextIsTheOneThatComesBack) {
     label.showTemporaryText(L"Copied", true, 60000);
     EXPECT_TRUE(label.setText(L"Done", true));
     EXPECT_STREQ(L"Copied", label.getText());
+    EXPECT_EQ(L"Copied", windowText());
     fireTemporaryTimer();
     EXPECT_STREQ(L"Done", label.getText());
+    EXPECT_EQ(L"Done", windowText());
 }
 
 TEST_F(LabelInWindow, TemporaryTextEndsByItselfAfterItsDuration) {
@@ -199,6 +212,7 @@ TEST_F(LabelInWindow, TextIdIsLookedUpInTheLocalizerAtCreation) {
     label.setLocalizer(localizer);
     create();
     EXPECT_STREQ(L"Hue", label.getText());
+    EXPECT_EQ(L"Hue", windowText());
     root->release();
     localizer->release();
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "DialogTestSupport.h"
+#include "TextFit.h"
 #include "gui/win/Label.h"
 #include "gui/win/TextField.h"
 #include "image/color/Contrast.h"
@@ -69,6 +70,10 @@ TEST_F(ContrastDialogTest, TheLineTellsRatioAndGradesInItsWindowText) {
     EXPECT_EQ(L"Contrast 4.47:1\r\nNormal text: AA fail, AAA fail\r\nLarge text: AA pass, AAA fail", line());
     setPair(GREY_76, WHITE);
     EXPECT_EQ(L"Contrast 4.54:1\r\nNormal text: AA pass, AAA fail\r\nLarge text: AA pass, AAA pass", line());
+    // "pass" is wider than "fail": the window makes room rather than cut the line.
+    for (const picker_testing::TextFit::Misfit& misfit : picker_testing::TextFit::check(dialog_->window()))
+        ADD_FAILURE() << std::string(misfit.text.begin(), misfit.text.end()) << ": " << misfit.textWidth << " > "
+                      << misfit.roomWidth << (misfit.cutOff ? " (cut off)" : "");
     // A slider step changes it too.
     click(dialog_->rolePage(Dialog::BACKGROUND_ROLE).decrease[2]);
     EXPECT_TRUE(waitUntil([&] { return line().find(L"4.54:1") == std::wstring::npos; })) << line().c_str();

@@ -10,6 +10,7 @@
 #include "DialogTestSupport.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/menuitem/MenuItem.h"
+#include "gui/win/Label.h"
 #include "gui/win/PopupMenu.h"
 #include "lang/Localizer.h"
 #include "picker/DialogCommands.h"
@@ -47,6 +48,46 @@ TEST(DialogCommandsTest, PagesAndWindowCommands) {
     EXPECT_EQ(Action::CLOSE_WINDOW, DialogCommands::decide(990, 3, 0, 500000).action);
     EXPECT_EQ(Action::CLOSE_WINDOW, DialogCommands::decide(999, 3, 0, 500000).action);
     EXPECT_EQ(Action::TOGGLE_ICONIZED, DialogCommands::decide(900, 3, 0, 500000).action);
+}
+
+TEST(DialogCommandsTest, CopyFormatsAndContrastCommands) {
+    const auto hsl = DialogCommands::decide(403, 3, 16, 500000);
+    EXPECT_EQ(Action::SELECT_COPY_FORMAT, hsl.action);
+    EXPECT_EQ(3, hsl.index);
+    EXPECT_EQ(6, DialogCommands::decide(406, 3, 16, 500000).index);
+    EXPECT_EQ(Action::NONE, DialogCommands::decide(407, 3, 16, 500000).action);
+    const auto aa = DialogCommands::decide(410, 3, 16, 500000), aaa = DialogCommands::decide(411, 3, 16, 500000);
+    EXPECT_EQ(Action::FIX_CONTRAST, aa.action);
+    EXPECT_EQ(Action::FIX_CONTRAST, aaa.action);
+    EXPECT_NE(aa.index, aaa.index);
+    EXPECT_EQ(Action::TOGGLE_SHOW_CONTRAST, DialogCommands::decide(420, 3, 16, 500000).action);
+}
+
+// Keep on Top, separator, View, Copy As, Contrast (Skin and Language follow when given), ...
+TEST(DialogMenusTest, CopyAsAndContrastFollowViewWithTheChosenFormatMarked) {
+    s::gui::win::PopupMenu* unknown = DialogMenus::buildCopyAsMenu(nullptr, 9);
+    ASSERT_NE(nullptr, unknown);
+    EXPECT_TRUE(unknown->isChecked(400)) << "a format number out of range marks the first";
+    unknown->release();
+    s::gui::win::PopupMenu* copyAs = DialogMenus::buildCopyAsMenu(nullptr, 3);
+    ASSERT_NE(nullptr, copyAs);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(i == 3, copyAs->isChecked(400 + i)) << i;
+    s::gui::win::PopupMenu* menu =
+        DialogMenus::buildRightClickMenu(nullptr, DialogMenus::Checks{false, false, true, true}, nullptr, nullptr, copyAs);
+    ASSERT_NE(nullptr, menu);
+    HMENU native = menu->getMenuHandle();
+    auto firstId = [&](int position) {
+        HMENU submenu = GetSubMenu(native, position);
+        return submenu ? int(GetMenuItemID(submenu, 0)) : -1;
+    };
+    EXPECT_EQ(100, int(GetMenuItemID(native, 0)));
+    EXPECT_EQ(135, firstId(2));
+    EXPECT_EQ(400, firstId(3));
+    EXPECT_EQ(410, firstId(4));
+    EXPECT_EQ(10000, firstId(6));
+    EXPECT_TRUE(menu->isChecked(420));
+    EXPECT_TRUE(menu->holdsCommand(411));
+    menu->release();
 }
 
 TEST(DialogMenusTest, TrayMenuHoldsItsCommandsOnly) {
@@ -159,9 +200,11 @@ RECT windowRect(HWND hwnd) {
     return rect;
 }
 
-// Another language has other text lengths: the window takes its content's new
-// minimum (never squeezing the texts) and its title is written again.
-TEST_F(DialogMenuTest, LanguageChangeRetitlesAndRefitsTheWindow) {
+// Another language has other text lengths: the window grows when the new texts
+// need more room (never squeezing them) and otherwise keeps its size, also one
+// the user made larger; the minimum always follows the texts, and the title is
+// written again.
+TEST_F(DialogMenuTest, LanguageChangeGrowsTheWindowOnlyWhenTheTextsNeedIt) {
     Dialog& dialog = start();
     HWND hwnd = dialog.window()->getHandle();
     const RECT before = windowRect(hwnd);
@@ -173,14 +216,28 @@ TEST_F(DialogMenuTest, LanguageChangeRetitlesAndRefitsTheWindow) {
     wchar_t title[64] = {};
     GetWindowTextW(hwnd, title, 64);
     EXPECT_STREQ(texts->getText(500000), title);
+    // Labels give their new text to screen readers too.
+    GetWindowTextW(dialog.sampleLabel()->getHandle(), title, 64);
+    EXPECT_STREQ(texts->getText(900000), title);
     const RECT after = windowRect(hwnd);
     EXPECT_GT(after.right - after.left, before.right - before.left) << "the German texts are longer";
     const SIZE minimum = dialog.window()->getMinimumSize();
     EXPECT_EQ(after.right - after.left, minimum.cx);
     EXPECT_EQ(after.bottom - after.top, minimum.cy);
-    // Back to English: the window may shrink again, the minimum follows.
+
+    // Back to English: the shorter texts fit, so the window keeps its size; the minimum shrinks again.
     command(0);
-    EXPECT_EQ(before.right - before.left, windowRect(hwnd).right - windowRect(hwnd).left);
+    EXPECT_EQ(after.right - after.left, windowRect(hwnd).right - windowRect(hwnd).left);
+    EXPECT_EQ(after.bottom - after.top, windowRect(hwnd).bottom - windowRect(hwnd).top);
+    EXPECT_EQ(before.right - before.left, dialog.window()->getMinimumSize().cx);
+
+    // Made larger by the user than any of the texts need: it stays so.
+    const SIZE large = {after.right - after.left + 120, after.bottom - after.top + 60};
+    SetWindowPos(hwnd, nullptr, 0, 0, large.cx, large.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    command(german);
+    EXPECT_EQ(large.cx, windowRect(hwnd).right - windowRect(hwnd).left);
+    EXPECT_EQ(large.cy, windowRect(hwnd).bottom - windowRect(hwnd).top);
+    EXPECT_EQ(minimum.cx, dialog.window()->getMinimumSize().cx);
 }
 
 // The skin's 1-pixel frame stays visible: the content sits inside it.

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "DialogTestSupport.h"
 #include "tests/support/ClipboardHolder.h"
+#include "tests/support/DialogAnswer.h"
 #include "gui/win/Box.h"
 #include "gui/win/Label.h"
 #include "gui/win/Slider.h"
@@ -100,6 +102,53 @@ TEST_F(DialogTest, StoredColoursAreShownAtStart) {
     Dialog& dialog = start();
     EXPECT_STREQ(L"010203", dialog.rolePage(Dialog::TEXT_ROLE).hexField->getText());
     EXPECT_EQ(makeColor(1, 2, 3), dialog.sampleLabel()->getForeground());
+}
+
+// A colour value never has bits 24-31 set; a failed screen read (CLR_INVALID)
+// does. Neither a stored one nor a sampled one may become a colour.
+TEST_F(DialogTest, ColoursWithTheTopByteSetAreNeitherShownNorStored) {
+    ASSERT_TRUE(store()->setS32(L"MainWindow\\View", Dialog::TEXT_COLOR_VALUE, int32_t(CLR_INVALID)));
+    ASSERT_TRUE(store()->setS32(L"MainWindow\\View", Dialog::BACKGROUND_COLOR_VALUE, 0x01102030));
+    Dialog& dialog = start();
+    const Dialog::RolePage& background = dialog.rolePage(Dialog::BACKGROUND_ROLE);
+    EXPECT_STREQ(L"F489A2", dialog.rolePage(Dialog::TEXT_ROLE).hexField->getText());
+    EXPECT_EQ(Dialog::DEFAULT_BACKGROUND_COLOR, background.role.colour());
+    EXPECT_STREQ(L"CFE566", background.hexField->getText());
+
+    onWindowThread([&] { dialog.applyBackgroundColor(makeColor(0, 0, 255), ColorUpdate::all()); });
+    ASSERT_TRUE(store()->removeValue(view(), Dialog::BACKGROUND_COLOR_VALUE));
+    s::image::color::ColorValue unreadable = CLR_INVALID;
+    dialog.window()->sendUserEvent(ScreenSampler::PROCESS_NEW_COLOR, &unreadable, 0, 0);
+    EXPECT_EQ(makeColor(0, 0, 255), background.role.colour());
+    EXPECT_EQ(makeColor(0, 0, 255), dialog.samplePanel()->getBackground());
+    EXPECT_STREQ(L"0000FF", background.hexField->getText());
+    EXPECT_EQ(240, background.sliders[0]->getPosition());
+    EXPECT_FALSE(store()->hasValue(view(), Dialog::BACKGROUND_COLOR_VALUE)) << "nothing may be stored";
+}
+
+// Cancel in the system colour chooser changes nothing: not the colour, not the
+// hue a grey kept, not the stored value.
+TEST_F(DialogTest, CancelInTheColourChooserLeavesEverythingAsItWas) {
+    Dialog& dialog = start();
+    const Dialog::RolePage& background = dialog.rolePage(Dialog::BACKGROUND_ROLE);
+    onWindowThread([&] { dialog.applyBackgroundColor(makeColor(0, 0, 255), ColorUpdate::all()); });
+    s::image::color::ColorValue grey = makeColor(128, 128, 128);
+    dialog.window()->sendUserEvent(ScreenSampler::PROCESS_NEW_COLOR, &grey, 0, 0);
+    ASSERT_EQ(240, background.role.hue()) << "a sampled grey keeps the hue";
+    ASSERT_TRUE(store()->removeValue(view(), Dialog::BACKGROUND_COLOR_VALUE));
+
+    const DWORD windowThread = dialog.window()->getThreadId();
+    testing_dialogs::Answer answer;
+    std::thread cancel([&] { answer = testing_dialogs::answerDialog(windowThread, IDCANCEL); });
+    click(background.swatch);  // returns once the chooser is closed
+    cancel.join();
+    ASSERT_TRUE(answer.found) << "the colour chooser did not open";
+    EXPECT_EQ(grey, background.role.colour());
+    EXPECT_EQ(240, background.role.hue());
+    EXPECT_EQ(240, background.sliders[0]->getPosition());
+    EXPECT_EQ(0, background.role.saturation());
+    EXPECT_STREQ(L"808080", background.hexField->getText());
+    EXPECT_FALSE(store()->hasValue(view(), Dialog::BACKGROUND_COLOR_VALUE)) << "nothing changed, nothing is stored";
 }
 
 TEST_F(DialogTest, FiveHexDigitsChangeNothingAndTheSixthAppliesWithoutRewritingTheField) {

@@ -18,11 +18,16 @@ namespace {
 
 using s::image::gui::dialogs::huesnap::ScreenSampler;
 
-// The fake keyboard and screen: Alt as the test sets it, a new colour per read.
+// The fake keyboard and screen: Alt as the test sets it, a new colour per read,
+// and a number of reads that fail first.
 std::atomic<bool> altHeld{false};
 std::atomic<COLORREF> nextColour{0};
+std::atomic<int> failingReads{0};
 bool fakeAltDown() { return altHeld.load(); }
-COLORREF fakePixel() { return nextColour.fetch_add(1); }
+COLORREF fakePixel() {
+    if (failingReads.load() > 0) return --failingReads % 2 ? CLR_INVALID : COLORREF(0x01FFFFFF);
+    return nextColour.fetch_add(1);
+}
 
 // Records each sample on the window's thread, and tells when one arrived.
 class SampleRecorder : public s::gui::events::IEventListener {
@@ -57,6 +62,7 @@ protected:
     void SetUp() override {
         altHeld = false;
         nextColour = 0x102030;
+        failingReads = 0;
         window_->addListener(s::gui::EVENT_USER, &recorder_);
         task_.sampler = &sampler_;
         task_.window = window_;
@@ -92,6 +98,38 @@ TEST_F(ScreenSamplerLoop, SamplesOnlyWhileAltIsDownOnTheWindowThread) {
     EXPECT_EQ(recorder_.samples[1], COLORREF(0x102031));
     EXPECT_TRUE(recorder_.onWindowThread);
     EXPECT_FALSE(sampler_.isRunning());
+}
+
+// A read that failed (CLR_INVALID, or any value with bits 24-31 set) is no
+// colour: it never reaches the window, and the loop goes on sampling.
+TEST_F(ScreenSamplerLoop, FailedReadsAreDroppedAndSamplingGoesOn) {
+    failingReads = 4;
+    altHeld = true;
+    thread_->runOnce(&task_);
+    ASSERT_TRUE(recorder_.waitForSample());
+    sampler_.requestStop();
+    thread_->waitEnded();
+    EXPECT_EQ(0, failingReads.load());
+    ASSERT_FALSE(recorder_.samples.empty());
+    EXPECT_EQ(COLORREF(0x102030), recorder_.samples[0]);
+    EXPECT_TRUE(ScreenSampler::isReadColour(RGB(255, 255, 255)));
+    EXPECT_FALSE(ScreenSampler::isReadColour(CLR_INVALID));
+}
+
+// The pace against a clock of the test's own, not one derived from the period:
+// 2 s of held Alt give about 20 samples at the 100 ms period. A machine busy
+// enough to lose a third of them still passes; a period three times as long
+// (7 samples at most) does not.
+TEST_F(ScreenSamplerLoop, HeldAltSamplesAboutTenTimesASecond) {
+    constexpr DWORD kHeldMs = 2000;
+    altHeld = true;
+    thread_->runOnce(&task_);
+    ASSERT_TRUE(recorder_.waitForSample());
+    Sleep(kHeldMs);
+    sampler_.requestStop();
+    thread_->waitEnded();
+    EXPECT_GE(recorder_.samples.size(), 13u);
+    EXPECT_LE(recorder_.samples.size(), 30u);
 }
 
 TEST_F(ScreenSamplerLoop, StopEndsTheLoopWithinAboutOnePeriod) {

@@ -7,7 +7,9 @@ namespace testing_program {
 namespace {
 
 const wchar_t kBoxClass[] = L"NivoWindowClass";
+// Sizes at 100 % display scale; the window shows them times its scale.
 const int kSamplePanelHeight = 100;
+const int kTitleButtonSize = 16;
 
 }  // namespace
 
@@ -25,6 +27,13 @@ HWND MainWindowView::minimiseButton() const {
 
 HWND MainWindowView::closeButton() const {
     return findChild(window_, L"Button", L"#X");
+}
+
+int MainWindowView::scaled(int pixelsAt100) const {
+    // The close button is 16 x 16 at 100 %: its width tells the window's scale.
+    HWND close = closeButton();
+    const int width = close ? screenRect(close).right - screenRect(close).left : kTitleButtonSize;
+    return MulDiv(pixelsAt100, width > 0 ? width : kTitleButtonSize, kTitleButtonSize);
 }
 
 HWND MainWindowView::buttonWithText(const std::wstring& text) const {
@@ -54,7 +63,7 @@ std::wstring MainWindowView::contrastText() const {
 HWND MainWindowView::samplePanel() const {
     for (HWND box : visibleChildren(window_, kBoxClass)) {
         const RECT rect = screenRect(box);
-        if (rect.bottom - rect.top == kSamplePanelHeight && GetParent(box) != window_) return box;
+        if (rect.bottom - rect.top == scaled(kSamplePanelHeight) && GetParent(box) != window_) return box;
     }
     return nullptr;
 }

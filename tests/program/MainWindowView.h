@@ -35,6 +35,8 @@ public:
     // The colour of the window's outermost pixel row (its frame), at the middle of its top edge.
     COLORREF outermostPixel() const;
     bool isTopmost() const;
+    // A size of the window at 100 % display scale, in pixels at the window's scale.
+    int scaled(int pixelsAt100) const;
 
 private:
     HWND window_;  // not owned: the program's

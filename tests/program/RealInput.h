@@ -32,20 +32,24 @@ void pressKey(WORD virtualKey, int times = 1);
 // Types every character as a Unicode key stroke (no keyboard layout involved).
 void typeText(const std::wstring& text);
 
-// Holds the left Alt key until released, even if a check fails on the way.
+// Holds an Alt key (the left one unless told) until released, even if a check
+// fails on the way.
 class AltKeyHeld {
 public:
-    AltKeyHeld() { keyDown(VK_LMENU); }
-    ~AltKeyHeld() { keyUp(VK_LMENU); }
+    explicit AltKeyHeld(WORD key = VK_LMENU) : key_(key) { keyDown(key_); }
+    ~AltKeyHeld() { keyUp(key_); }
     // Presses it again if the system forgot it. Under Wine a focus change makes
     // the system re-read the X keyboard, which never saw a key given by
     // SendInput; on a slow machine that can land after the press. A real hand
     // keeps the key down, so this only undoes the harness's artefact.
     void keepDown() const {
-        if ((GetAsyncKeyState(VK_LMENU) & 0x8000) == 0) keyDown(VK_LMENU);
+        if ((GetAsyncKeyState(key_) & 0x8000) == 0) keyDown(key_);
     }
     AltKeyHeld(const AltKeyHeld&) = delete;
     AltKeyHeld& operator=(const AltKeyHeld&) = delete;
+
+private:
+    WORD key_;
 };
 
 }  // namespace testing_program

@@ -34,13 +34,46 @@ std::vector<std::wstring> readableMenuItems(HWND menuWindow) {
     return items;
 }
 
-// A snapshot of a window's pixels on the screen, to see whether its look changed.
+// A snapshot of a window's pixels on the screen, to see whether its look changed:
+// one copy of the whole rectangle, so it never mixes two paintings of the window.
 std::vector<COLORREF> pixelsOf(HWND window) {
-    std::vector<COLORREF> pixels;
     const RECT rect = screenRect(window);
-    for (int y = rect.top; y < rect.bottom; ++y)
-        for (int x = rect.left; x < rect.right; ++x) pixels.push_back(screenPixel({x, y}));
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    std::vector<COLORREF> pixels;
+    if (width <= 0 || height <= 0) return pixels;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (memory && bitmap && bits) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        if (BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY)) {
+            GdiFlush();
+            const COLORREF* first = static_cast<const COLORREF*>(bits);
+            pixels.assign(first, first + width * height);
+        }
+        SelectObject(memory, old);
+    }
+    if (bitmap) DeleteObject(bitmap);
+    if (memory) DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
     return pixels;
+}
+
+// The window's look once its painting is over: the same in two snapshots a
+// moment apart (empty when it never settles).
+std::vector<COLORREF> settledPixelsOf(HWND window) {
+    std::vector<COLORREF> last = pixelsOf(window), now;
+    waitUntil(kReactionTimeoutMs, [&] {
+        Sleep(100);
+        now = pixelsOf(window);
+        if (!now.empty() && now == last) return true;
+        last = now;
+        return false;
+    });
+    return now == last ? now : std::vector<COLORREF>();
 }
 
 class RightClickMenu : public ProgramTest {};
@@ -124,7 +157,10 @@ TEST_F(RightClickMenu, KeepOnTopTwiceReturnsToTheStartWithPinAndWindowAgreeing) 
     ASSERT_NE(nullptr, pin);
     // A first start keeps the window on top, with the pin pressed.
     EXPECT_TRUE(view.isTopmost());
-    const std::vector<COLORREF> pinOnTop = pixelsOf(pin);
+    // The pressed look is taken once the pin has been painted, not at a moment
+    // that may fall before or inside its painting.
+    const std::vector<COLORREF> pinOnTop = settledPixelsOf(pin);
+    ASSERT_FALSE(pinOnTop.empty()) << "the pin's look never settled";
 
     ASSERT_TRUE(chooseFromRightClickMenu(window, KEEP_ON_TOP));
     EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [] { return storedKeepOnTopIs(0); }))

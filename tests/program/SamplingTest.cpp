@@ -1,5 +1,5 @@
 // Taking a colour from the screen: the pointer rests on a window of a known
-// colour while the left Alt key is held, as a person does it.
+// colour while an Alt key is held, as a person does it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -70,6 +70,28 @@ TEST_F(Sampling, AltOverAColourSetsTheBackgroundAndStoresIt) {
     Sleep(500);  // five sampling periods
     EXPECT_EQ(kTargetHex, view.shownHexText());
     EXPECT_TRUE(storedBackgroundIs(kTargetColour));
+    EXPECT_TRUE(closeWithButton(window));
+}
+
+// Either Alt key samples: a person may hold the right one alone.
+TEST_F(Sampling, RightAltAloneSamplesAsWell) {
+    HWND window = startShown();
+    ASSERT_NE(nullptr, window);
+    MainWindowView view(window);
+    ColourTarget target(freeArea(window), kTargetColour);
+    ASSERT_TRUE(target.waitShown(kReactionTimeoutMs)) << "the colour target is not on the screen";
+    ASSERT_TRUE(click(target.centre()));
+    ASSERT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return GetForegroundWindow() == target.window(); }));
+    SetCursorPos(target.centre().x, target.centre().y);
+    {
+        AltKeyHeld rightAlt(VK_RMENU);
+        ASSERT_EQ(0, GetAsyncKeyState(VK_LMENU) & 0x8000) << "the left Alt key is down too";
+        EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] {
+            rightAlt.keepDown();
+            return view.shownHexText() == kTargetHex;
+        }))
+            << "hex field shows " << testing::PrintToString(view.shownHexText());
+    }
     EXPECT_TRUE(closeWithButton(window));
 }
 

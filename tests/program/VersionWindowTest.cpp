@@ -1,9 +1,13 @@
 // The version window, opened from the right-click menu's About submenu: its
-// address link opens the address, "Close" closes it, and each command makes a
-// new window in place of the last.
+// address link opens the address, "Close" closes it, each command makes a new
+// window in place of the last, and its texts are readable by other programs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "MainWindowView.h"
 #include "ProgramTest.h"
@@ -97,6 +101,26 @@ TEST_F(VersionWindow, OpensFromTheMenuAndItsCloseButtonClosesIt) {
         << "the version window is still shown after \"Close\"";
     EXPECT_TRUE(program_.running());
     EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(closeWithButton(window));
+}
+
+// A screen reader reads the window's texts through WM_GETTEXT from its own
+// process: every caption and value the window shows must answer with its text.
+TEST_F(VersionWindow, EveryShownTextIsReadableByWmGetTextFromAnotherProcess) {
+    HWND window = startShown();
+    ASSERT_NE(nullptr, window);
+    HWND version = openVersionWindow(window);
+    ASSERT_NE(nullptr, version);
+    std::vector<std::wstring> texts;
+    for (HWND child : visibleChildren(version))
+        if (!textOf(child).empty()) texts.push_back(textOf(child));
+    const std::wstring shown[] = {L"Version Information", L"Tuvo HueSnap", L"Version:", HUESNAP_TEST_VERSION,
+                                  L"Last Updated:", HUESNAP_TEST_RELEASE_DATE, L"URL:", kMakerAddress,
+                                  L"Is this freeware useful?", L"Please support us via donation.", L"Close"};
+    for (const std::wstring& text : shown)
+        EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), text)) << "not readable: " << text;
+    ASSERT_TRUE(click(centreOf(findChild(version, L"Button", L"Close"))));
+    EXPECT_TRUE(waitUntil(kReactionTimeoutMs, [&] { return versionWindows(window).empty(); }));
     EXPECT_TRUE(closeWithButton(window));
 }
 
