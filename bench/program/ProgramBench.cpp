@@ -58,6 +58,9 @@ constexpr DWORD SETTLE_MS = 500;
 // From the window showing to the working set read settled: the deferred page and
 // the sampler thread are in by then.
 constexpr DWORD SETTLED_AFTER_SHOW_MS = 2000;
+// After a program ended, before the next starts: the system's clean-up of the
+// one before (under Wine: the wine server's) must not be counted to the next.
+constexpr DWORD GAP_BETWEEN_STARTS_MS = 500;
 
 struct StartFigures {
     Series startMs, processorMs, firstShowPeakMiB, settledPeakMiB, settledPrivateMiB, closeMs;
@@ -124,6 +127,7 @@ bool measureOneStart(const std::wstring& program, StartFigures& figures) {
     const MemoryFigures settled = child.memory();
     const double close = child.closeAndWait(EXIT_TIMEOUT_MS);
     if (close < 0) return false;
+    Sleep(GAP_BETWEEN_STARTS_MS);
     figures.startMs.add(shown);
     figures.processorMs.add(processor);
     figures.firstShowPeakMiB.add(atShow.peakWorkingSetMiB);
