@@ -29,7 +29,9 @@
 // nothing. Ids a language lacks answer "".
 //
 // Not locked: the localizer is filled at start-up and then used by one thread at
-// a time. Texts handed out stay valid until the localizer is released.
+// a time. Texts handed out stay valid until the current language changes (a
+// localizer made by create then gives the left language's texts back) or the
+// localizer is released; names and English texts stay until the release.
 #include <windows.h>
 
 #include <cstdint>
