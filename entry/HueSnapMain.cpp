@@ -13,6 +13,7 @@
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
 #include "app/win/StartUpRules.h"
+#include "foundation/system/trace/win/StartTrace.h"
 #include "framework/WinApp.h"
 #include "gui/drawer/skin/ThinWindowSet.h"
 #include "picker/Dialog.h"
@@ -22,6 +23,7 @@ namespace {
 using s::app::win::AppBase;
 using s::app::win::AppWindow;
 using s::image::gui::dialogs::huesnap::Dialog;
+using s::system::trace::win::StartTrace;
 
 constexpr int32_t MAIN_WINDOW_WIDTH = 800;
 constexpr int32_t MAIN_WINDOW_HEIGHT = 600;
@@ -34,15 +36,18 @@ class CHueSnapApp : public framework::WinApp {
 protected:
     // Runs the program from start to end; false so that no second loop runs here.
     bool initInstance() override {
+        StartTrace::mark("entry");
         INITCOMMONCONTROLSEX controls = {8, 0xFF};
         InitCommonControlsEx(&controls);
         WinApp::initInstance();
+        StartTrace::mark("common-controls");
         AppBase* app = AppBase::acquire();
         AppWindow* mainWindow = AppWindow::acquire();
         Dialog* dialog = nullptr;
         if (app && mainWindow && app->initialize(this, s::gui::drawer::skin::createThinWindowSkinner()) &&
             mainWindow->initialize(app, L"MainWindow", app->softwareType(), MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT,
                                    app->skinner(), s::app::IAppWindow::ACTION_CLOSE, nullptr)) {
+            StartTrace::mark("window-binding");
             dialog = runMainWindow(app, mainWindow);
         }
         if (dialog) dialog->release();
@@ -57,6 +62,7 @@ private:
     Dialog* runMainWindow(AppBase* app, AppWindow* mainWindow) {
         if (!s::app::win::isRunningOnSupportedSystem()) return nullptr;
         if (app->activateOtherInstance(true, false, true)) return nullptr;
+        StartTrace::mark("system-and-other-copy");
         bool iconized = false;
         if (app->commandLine() && app->commandLine()->argumentCount() > 0) {
             iconized = s::app::win::wantsIconizedStart(app->commandLine());

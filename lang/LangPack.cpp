@@ -31,6 +31,10 @@ void LangPack::reset() {
     tagName_.reset();
     engName_.reset();
     trueName_.reset();
+    clearTexts();
+}
+
+void LangPack::clearTexts() {
     ids_.reset();
     texts_.reset();
     table_.reset();  // releases the texts, frees the buckets and forgets the disposers

@@ -37,6 +37,8 @@ public:
 
     // Empties the three names, the id and text lists, the keys and the table.
     void reset() override;
+    // Empties the id and text lists, the keys and the table; the names stay.
+    void clearTexts();
 
     // ---- Names ("" when the pack gave none)
     str::strbuffer::StrBuffer& tagName() { return tagName_; }

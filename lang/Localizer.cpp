@@ -7,6 +7,7 @@
 #include "foundation/thread/EasyPooler.h"
 #include "lang/ILanguageListener.h"
 #include "lang/LangPack.h"
+#include "lang/PackReader.h"
 #include "lang/SystemLanguage.h"
 #include "xml/IXml.h"
 #include "xml/Node.h"
@@ -52,16 +53,11 @@ bool parseLeadingNumber(const wchar_t* text, int32_t& value) {
     return true;
 }
 
-// Reads the resource as UTF-8 text into `text`; false when there is none.
-bool readResourceText(HMODULE module, const wchar_t* type, uint16_t id, StrBuffer& text) {
-    if (!module) module = GetModuleHandleW(nullptr);
-    HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(id), type);
-    if (!info) return false;
-    const DWORD size = SizeofResource(module, info);
-    HGLOBAL loaded = LoadResource(module, info);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes || size == 0 || size > DWORD(INT32_MAX)) return false;
-    return text.fromUtf8(static_cast<const char*>(bytes), false, int32_t(size)) != 0;
+// The numeric id of an entry as loadEntry reads it; -1 for a keyed entry or one too large.
+int32_t entryId(const xml::IXml* entry) {
+    const wchar_t* rawId = entry->getAttribute(L"id", L"");
+    int32_t id = 0;
+    return *rawId >= L'0' && *rawId <= L'9' && parseLeadingNumber(rawId, id) ? id : -1;
 }
 
 LangPack* languageTagged(const col::_array::ArrayP& languages, const xml::IXml* element) {
@@ -80,17 +76,24 @@ StrBuffer* prepared(StrBuffer* text, const LangPack* language, bool swapVenetian
     return text;
 }
 
-// Loads one entry's texts into the languages, then gives every language that has
-// none the entry's first text. `has` (language) and `add` (language, text) hide
-// whether the entry is numeric or keyed; `add` takes the text over.
+// Whether `language` takes texts: every language when `filled` is null.
+bool isFilled(const col::_array::ArrayP* filled, const LangPack* language) {
+    return !filled || filled->indexOf(static_cast<const base::IObject*>(language)) >= 0;
+}
+
+// Loads one entry's texts into the languages `filled` admits (all when null),
+// then gives each of them that has none the entry's first text. `has` (language)
+// and `add` (language, text) hide whether the entry is numeric or keyed; `add`
+// takes the text over.
 template <class Has, class Add>
-void loadEntryTexts(const col::_array::ArrayP& languages, const xml::IXml* entry, bool swapVenetianLetter, Has has,
-                    Add add) {
+void loadEntryTexts(const col::_array::ArrayP& languages, const col::_array::ArrayP* filled, const xml::IXml* entry,
+                    bool swapVenetianLetter, Has has, Add add) {
     // The first element's text, whatever language it names: the entry's own English.
     StrBuffer* fallback = nullptr;
     for (uint32_t i = 0; i < entry->childCount(); ++i) {
         const xml::IXml* element = entry->childAt(i);
         LangPack* language = languageTagged(languages, element);
+        if (language && !isFilled(filled, language)) language = nullptr;
         if (!language && i != 0) continue;
         StrBuffer* text = element->getText(L"", nullptr, L"", false);
         if (!text) continue;
@@ -103,7 +106,7 @@ void loadEntryTexts(const col::_array::ArrayP& languages, const xml::IXml* entry
     }
     for (uint32_t i = 0; i < languages.length(); ++i) {
         LangPack* language = languages.getAs<LangPack>(i);
-        if (has(language)) continue;
+        if (!isFilled(filled, language) || has(language)) continue;
         StrBuffer* copy = fallback ? fallback->clone() : StrBuffer::acquire();
         if (copy) add(language, prepared(copy, language, swapVenetianLetter));
     }
@@ -112,7 +115,8 @@ void loadEntryTexts(const col::_array::ArrayP& languages, const xml::IXml* entry
 
 }  // namespace
 
-Localizer::Localizer() : current_(nullptr) {
+Localizer::Localizer()
+    : current_(nullptr), module_(nullptr), resourceType_(nullptr), resourceId_(0), windowsMajorVersion_(0) {
     languages_.setDisposer(&LangPack::pool());
     reset();
 }
@@ -128,6 +132,10 @@ void Localizer::reset() {
     languages_.freeBuffer();  // gives the languages back to their pool
     listeners_.freeBuffer();
     current_ = nullptr;
+    module_ = nullptr;
+    resourceType_ = nullptr;
+    resourceId_ = 0;
+    windowsMajorVersion_ = 0;
 }
 
 // ---- Making one
@@ -140,16 +148,22 @@ Localizer* Localizer::create(HMODULE module, const wchar_t* resourceType, uint16
                              const wchar_t* languageName, uint32_t windowsMajorVersion) {
     Localizer* localizer = acquire();
     if (!localizer) return nullptr;
-    StrBuffer* text = StrBuffer::acquire();
-    xml::Node* root = xml::Node::acquire();
-    if (text && root && readResourceText(module, resourceType, resourceId, *text)) {
-        root->parse(text->c_str());
-        localizer->loadPack(root, windowsMajorVersion);
+    PackReader reader;
+    if (reader.open(module, resourceType, resourceId)) {
+        // The language is picked on the names alone; then only it and English take their texts.
+        if (const xml::IXml* languages = reader.languages()) localizer->loadLanguages(languages);
+        localizer->ensureCurrent(languageName);
+        localizer->selectLanguage(languageName);
+        col::_array::ArrayP filled;
+        if (localizer->current_) filled.addObject(localizer->current_);
+        const LangPack* english = localizer->englishLanguage();
+        if (english && english != localizer->current_) filled.addObject(const_cast<LangPack*>(english));
+        localizer->loadEntries(reader, windowsMajorVersion, &filled);
+        localizer->module_ = module ? module : GetModuleHandleW(nullptr);
+        localizer->resourceType_ = resourceType;
+        localizer->resourceId_ = resourceId;
+        localizer->windowsMajorVersion_ = windowsMajorVersion;
     }
-    if (root) root->release();
-    if (text) text->release();
-    localizer->ensureCurrent(languageName);
-    localizer->selectLanguage(languageName);
     return localizer;
 }
 
@@ -172,16 +186,36 @@ bool Localizer::loadPack(const xml::IXml* root) {
 bool Localizer::loadPack(const xml::IXml* root, uint32_t windowsMajorVersion) {
     languages_.disposeAll();
     current_ = nullptr;
+    module_ = nullptr;  // every language holds its texts now
     if (!root) return false;
     if (const xml::IXml* languages = root->getChild(L"languages")) loadLanguages(languages);
+    loadEntries(root, windowsMajorVersion, nullptr);
+    return languageCount() != 0;
+}
+
+void Localizer::loadEntries(PackReader& reader, uint32_t windowsMajorVersion, const col::_array::ArrayP* filled) {
+    if (languageCount() == 0) return;
+    struct Loading {
+        Localizer* localizer;
+        bool swapVenetianLetter;
+        const col::_array::ArrayP* filled;
+    } loading = {this, windowsMajorVersion < FIRST_VERSION_WITH_VENETIAN_LETTER, filled};
+    reader.forEachEntry(
+        [](void* context, const xml::IXml* entry) {
+            const Loading& with = *static_cast<const Loading*>(context);
+            if (entry->nameEquals(L"entry")) with.localizer->loadEntry(entry, with.swapVenetianLetter, with.filled);
+        },
+        &loading);
+}
+
+void Localizer::loadEntries(const xml::IXml* root, uint32_t windowsMajorVersion, const col::_array::ArrayP* filled) {
     const xml::IXml* entries = root->getChild(L"entries");
-    if (!entries || languageCount() == 0) return languageCount() != 0;
+    if (!entries || languageCount() == 0) return;
     const bool swapVenetianLetter = windowsMajorVersion < FIRST_VERSION_WITH_VENETIAN_LETTER;
     for (uint32_t i = 0; i < entries->childCount(); ++i) {
         const xml::IXml* entry = entries->childAt(i);
-        if (entry->nameEquals(L"entry")) loadEntry(entry, swapVenetianLetter);
+        if (entry->nameEquals(L"entry")) loadEntry(entry, swapVenetianLetter, filled);
     }
-    return true;
 }
 
 void Localizer::loadLanguages(const xml::IXml* languages) {
@@ -197,13 +231,14 @@ void Localizer::loadLanguages(const xml::IXml* languages) {
     }
 }
 
-void Localizer::loadEntry(const xml::IXml* entry, bool swapVenetianLetter) {
+void Localizer::loadEntry(const xml::IXml* entry, bool swapVenetianLetter, const col::_array::ArrayP* filled) {
     const wchar_t* rawId = entry->getAttribute(L"id", L"");
     if (*rawId >= L'0' && *rawId <= L'9') {
         int32_t id = 0;
         if (!parseLeadingNumber(rawId, id)) return;  // no id of the pack is that large
         loadEntryTexts(
-            languages_, entry, swapVenetianLetter, [id](const LangPack* language) { return language->hasId(id); },
+            languages_, filled, entry, swapVenetianLetter,
+            [id](const LangPack* language) { return language->hasId(id); },
             [id](LangPack* language, StrBuffer* text) { language->addText(id, text); });
         return;
     }
@@ -211,7 +246,8 @@ void Localizer::loadEntry(const xml::IXml* entry, bool swapVenetianLetter) {
     if (!key) return;
     if (key->set(rawId)) {
         loadEntryTexts(
-            languages_, entry, swapVenetianLetter, [key](const LangPack* language) { return language->hasKey(key); },
+            languages_, filled, entry, swapVenetianLetter,
+            [key](const LangPack* language) { return language->hasKey(key); },
             [key](LangPack* language, StrBuffer* text) { language->addKeyedText(key->clone(), text); });
     }
     key->release();
@@ -247,10 +283,47 @@ const wchar_t* Localizer::getText(const wchar_t* key) {
 }
 
 const wchar_t* Localizer::getEnglishText(int32_t id) const {
-    const LangPack* english = languageNamed(ENGLISH);
-    if (!english) english = languageAt(0);
+    const LangPack* english = englishLanguage();
     const StrBuffer* text = english ? english->findText(id) : nullptr;
     return text ? text->c_str() : L"";
+}
+
+const LangPack* Localizer::englishLanguage() const {
+    const LangPack* english = languageNamed(ENGLISH);
+    return english ? english : languageAt(0);
+}
+
+void Localizer::textsInEveryLanguage(int32_t id, str::strarray::StrArray& texts) const {
+    texts.clear();
+    if (!holdsCurrentLanguageOnly()) {
+        for (uint32_t i = 0; i < languageCount(); ++i) {
+            const StrBuffer* text = languageAt(i)->findText(id);
+            texts.addCopy(text ? text->c_str() : L"");
+        }
+        return;
+    }
+    // Read again: a localizer holding every language, of that one entry, answers them all.
+    Localizer* all = acquire();
+    PackReader reader;
+    if (all && reader.open(module_, resourceType_, resourceId_)) {
+        if (const xml::IXml* languages = reader.languages()) all->loadLanguages(languages);
+        struct Finding {
+            Localizer* all;
+            int32_t id;
+            bool swapVenetianLetter;
+        } finding = {all, id, windowsMajorVersion_ < FIRST_VERSION_WITH_VENETIAN_LETTER};
+        reader.forEachEntry(
+            [](void* context, const xml::IXml* entry) {
+                const Finding& with = *static_cast<const Finding*>(context);
+                // The first entry of the id gives every language a text: later ones change nothing.
+                const bool first = with.all->languageCount() != 0 && !with.all->languageAt(0)->hasId(with.id);
+                if (first && entry->nameEquals(L"entry") && entryId(entry) == with.id)
+                    with.all->loadEntry(entry, with.swapVenetianLetter, nullptr);
+            },
+            &finding);
+        all->textsInEveryLanguage(id, texts);
+    }
+    if (all) all->release();
 }
 
 // ---- Choosing the language
@@ -313,9 +386,23 @@ int32_t Localizer::indexOfLanguage(const LangPack* language) const {
 
 void Localizer::makeCurrent(LangPack* language) {
     if (!language || language == current_) return;
+    LangPack* previous = current_;
     current_ = language;
+    if (holdsCurrentLanguageOnly()) readCurrentTexts(previous);
     for (uint32_t i = 0; i < listeners_.length(); ++i) {
         static_cast<ILanguageListener*>(listeners_.get(i))->languageChanged(this, LANGUAGE_CHANGED);
+    }
+}
+
+void Localizer::readCurrentTexts(LangPack* previous) {
+    const LangPack* english = englishLanguage();
+    if (previous && previous != english) previous->clearTexts();
+    if (!current_ || current_ == english) return;
+    PackReader reader;
+    if (reader.open(module_, resourceType_, resourceId_)) {
+        col::_array::ArrayP filled;
+        filled.addObject(current_);
+        loadEntries(reader, windowsMajorVersion_, &filled);
     }
 }
 

@@ -2,9 +2,15 @@
 // Localizer: every text the user sees, by entry id, in the current language.
 //
 // The texts come from the language pack embedded in the program (an XML
-// resource). create reads and parses it once, loadPack turns it into one
-// LangPack per language, and the language is picked from the user's interface
-// language; the application may later select the one the user chose.
+// resource). loadPack turns a parsed pack into one LangPack per language, every
+// one filled. create, over the embedded pack, holds less: every language's names,
+// but the texts of the current language and of English only (a user reads one
+// language; the pack has dozens). Selecting another language reads its texts from
+// the embedded pack again, before the listeners are told, so every lookup through
+// the localizer answers as before; a LangPack of another language has its names
+// and no texts (textsInEveryLanguage reads one entry of all of them). The
+// language is picked from the user's interface language; the application may
+// later select the one the user chose.
 //
 // Loading fills the gaps: an entry a language does not translate gets the
 // entry's first text (English in the embedded pack), so every language answers
@@ -23,13 +29,16 @@
 // nothing. Ids a language lacks answer "".
 //
 // Not locked: the localizer is filled at start-up and then used by one thread at
-// a time. Texts handed out stay valid until the localizer is released.
+// a time. Texts handed out stay valid until the current language changes (a
+// localizer made by create then gives the left language's texts back) or the
+// localizer is released; names and English texts stay until the release.
 #include <windows.h>
 
 #include <cstdint>
 
 #include "foundation/base/IObject.h"
 #include "foundation/col/_array/ArrayP.h"
+#include "foundation/str/strarray/StrArray.h"
 #include "foundation/thread/IPoolable.h"
 #include "foundation/thread/Pooled.h"
 
@@ -41,6 +50,7 @@ namespace s::lang {
 
 class ILanguageListener;
 class LangPack;
+class PackReader;
 
 class Localizer : public base::IObject, public thread::IPoolable {
     S_POOLED_CLASS(Localizer, L"s_lang_Localizer")
@@ -76,8 +86,8 @@ public:
                              const wchar_t* languageName, uint32_t windowsMajorVersion);
 
     // Replaces the languages by those of the pack under `root` (its "languages" and
-    // "entries" children), fills every language's gaps, and clears the current
-    // language. On systems before FIRST_VERSION_WITH_VENETIAN_LETTER every U+019A in
+    // "entries" children), fills every language's texts and gaps, and clears the
+    // current language. On systems before FIRST_VERSION_WITH_VENETIAN_LETTER every U+019A in
     // a text of the language tagged exactly "vec" becomes U+0142, which those
     // systems' fonts show. True when at least one language was loaded.
     bool loadPack(const xml::IXml* root);
@@ -94,6 +104,12 @@ public:
     // The text of `id` in English (the language named "English", else the first),
     // for names that must not depend on the user's language; "" when absent.
     const wchar_t* getEnglishText(int32_t id) const;
+    // Replaces `texts` by the text of `id` in every language, in pack order, as
+    // getText answers it with that language current ("" where the id is absent).
+    // Languages whose texts are not held are read from the pack again, all in one pass.
+    void textsInEveryLanguage(int32_t id, str::strarray::StrArray& texts) const;
+    // Whether only the current language and English hold their texts (made by create).
+    bool holdsCurrentLanguageOnly() const { return module_ != nullptr; }
 
     // ---- Choosing the language
     // Selects by English name with the family and English fallbacks above. Listeners
@@ -131,12 +147,27 @@ private:
     LangPack* languageNamed(const wchar_t* name) const;
     // The pack's languages from its "languages" child.
     void loadLanguages(const xml::IXml* languages);
+    // The texts of the "entries" child under `root` (or of the pack `reader` reads)
+    // into the languages `filled` admits (all when it is null).
+    void loadEntries(const xml::IXml* root, uint32_t windowsMajorVersion, const col::_array::ArrayP* filled);
+    void loadEntries(PackReader& reader, uint32_t windowsMajorVersion, const col::_array::ArrayP* filled);
     // One entry of the "entries" child.
-    void loadEntry(const xml::IXml* entry, bool swapVenetianLetter);
+    void loadEntry(const xml::IXml* entry, bool swapVenetianLetter, const col::_array::ArrayP* filled);
+    // The language getEnglishText reads: "English", else the first.
+    const LangPack* englishLanguage() const;
+    // Holding the current language only: gives `previous` its texts back (unless it
+    // is English) and reads the current language's texts from the embedded pack.
+    void readCurrentTexts(LangPack* previous);
 
     col::_array::ArrayP languages_;  // owned LangPack objects (disposer: the LangPack pool), pack order
     LangPack* current_;              // not owned: one of languages_, or null until first needed
     col::_array::ArrayP listeners_;  // not owned ILanguageListener pointers, no disposer
+    // The embedded pack, read again on a change of language; module_ is null when
+    // every language holds its texts (loadPack).
+    HMODULE module_;
+    const wchar_t* resourceType_;    // not owned: a static text of the caller
+    uint16_t resourceId_;
+    uint32_t windowsMajorVersion_;
 };
 
 }  // namespace s::lang

@@ -4,6 +4,7 @@
 
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
+#include "foundation/str/strarray/StrArray.h"
 #include "foundation/str/strbuffer/StrBuffer.h"
 #include "foundation/thread/EasyPooler.h"
 #include "gui/IButton.h"
@@ -105,13 +106,16 @@ const wchar_t* About3::titleFor(lang::Localizer* texts, int32_t productText) {
 bool About3::couldBeTakenForProduct(const lang::Localizer* texts, int32_t productText, const wchar_t* title) {
     if (!title || !*title || !texts) return false;
     const uint32_t length = uint32_t(wcslen(title));
-    for (uint32_t i = 0; i < texts->languageCount(); ++i) {
-        const lang::LangPack* language = texts->languageAt(i);
-        const str::strbuffer::StrBuffer* name = language ? language->findText(productText) : nullptr;
-        if (name && length <= name->length() && name->regionMatchesIgnoreCase(0, title, 0, int32_t(length)))
-            return true;
+    str::strarray::StrArray* names = str::strarray::StrArray::acquire();
+    if (!names) return false;
+    texts->textsInEveryLanguage(productText, *names);
+    bool taken = false;
+    for (uint32_t i = 0; i < names->count() && !taken; ++i) {
+        const str::strbuffer::StrBuffer* name = names->get(i);
+        taken = length <= name->length() && name->regionMatchesIgnoreCase(0, title, 0, int32_t(length));
     }
-    return false;
+    names->release();
+    return taken;
 }
 
 // ---- Showing

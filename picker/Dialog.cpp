@@ -6,6 +6,7 @@
 #include "app/thread/win/Thread.h"
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
+#include "foundation/system/trace/win/StartTrace.h"
 #include "foundation/thread/EasyPooler.h"
 #include "gui/IButton.h"
 #include "gui/IWindow.h"
@@ -39,6 +40,7 @@ namespace {
 
 using s::gui::win::Button;
 using s::gui::win::PopupMenu;
+using s::system::trace::win::StartTrace;
 
 std::atomic<Dialog::PageOpener> gPageOpener{&app::win::AppBase::openWithShell};
 
@@ -124,21 +126,29 @@ bool Dialog::setUp(bool startupFlag) {
     if (!samplerThread_) return false;
     window_ = DialogWindow::acquire();
     if (!window_ || !window_->hasNativeWindow()) return false;
+    StartTrace::mark("window-thread");
     window_->attachAppWindow(appWindow_, false);
+    StartTrace::mark("window-attributes");
     buildMenus();
+    StartTrace::mark("menus");
     readColours();
     if (!buildControls()) return false;
     selectInitialRole();
     listenToControls();
     showRole(TEXT_ROLE);
     showRole(BACKGROUND_ROLE);
+    StartTrace::mark("control-objects");
     window_->addComponent(mainColumn_);
     window_->setContent(mainColumn_);
     SendMessageW(window_->getHandle(), s::gui::win::WM_APP_ATTACH, reinterpret_cast<WPARAM>(mainColumn_), 0);
+    StartTrace::mark("native-controls");
     listenToWindow();
     samplerThread_->runOnce(this);
+    StartTrace::mark("sampler-thread");
     applyBehaviours();
+    StartTrace::mark("skin-and-layout");
     window_->show(true, !startupFlag);
+    StartTrace::mark("shown");
     // Creating windows costs time a person would see: the page that is not shown
     // gets its windows after the window appeared, on the window's thread.
     window_->sendUserEvent(HIDDEN_PAGE_EVENT, nullptr, 0, 0);
@@ -261,6 +271,7 @@ bool Dialog::onWindowEvent(int kind) {
         pagePile_->add(roles_[TEXT_ROLE].page);
         fitButtonsToTexts();
         window_->fitToContent();
+        StartTrace::mark("hidden-page");
     } else if (name == DialogWindow::DPI_CHANGED_EVENT && mainColumn_ && window_->getUserEventData()) {
         applyDpi(window_->getUserEventA(), *static_cast<const RECT*>(window_->getUserEventData()));
     } else if (name == LAYOUT_EVENT && mainColumn_) {

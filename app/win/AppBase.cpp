@@ -12,7 +12,9 @@
 #include "app/system/icon/win/IconSet.h"
 #include "app/system/module/win/Module.h"
 #include "app/system/resource/win/ResourceArchive.h"
+#include "foundation/str/strarray/StrArray.h"
 #include "foundation/str/strbuffer/StrBuffer.h"
+#include "foundation/system/trace/win/StartTrace.h"
 #include "foundation/thread/EasyPooler.h"
 #include "framework/WinApp.h"
 #include "gui/drawer/Skinner.h"
@@ -158,7 +160,10 @@ bool AppBase::initialize(framework::WinApp* app, gui::drawer::Skinner* skinner) 
         if (skinner) skinner->release();
         return false;
     }
+    using system::trace::win::StartTrace;
+    StartTrace::mark("skins");
     initializeOle();
+    StartTrace::mark("ole");
     // The platform framework's control-container support has no counterpart here: nothing to set up.
     softwareType_ = SOFTWARE_TYPE;
     textBase_ = TEXT_BASE;
@@ -182,6 +187,7 @@ bool AppBase::initialize(framework::WinApp* app, gui::drawer::Skinner* skinner) 
         selectStoredSkin();
         store_->setAutoFlush(true);
     }
+    StartTrace::mark("store");
     return true;
 }
 
@@ -200,7 +206,9 @@ void AppBase::openExecutable(HMODULE module) {
     if (resources_) resources_->open(handle);
     icons_ = system::icon::win::IconSet::acquire();
     if (icons_) icons_->load(handle, system::icon::win::IconSet::PROGRAM_ICON_GROUP);
+    system::trace::win::StartTrace::mark("command-line-and-icons");
     languagePack_ = lang::Localizer::create(handle, lang::Localizer::RESOURCE_TYPE, lang::Localizer::RESOURCE_ID);
+    system::trace::win::StartTrace::mark("language-pack");
 }
 
 void AppBase::writeIdentity() {
@@ -388,12 +396,14 @@ bool AppBase::findHandOverTarget(void* context) {
 HWND AppBase::findProductWindow(DWORD processId, bool useLanguagePack) const {
     const uint32_t languages = useLanguagePack && languagePack_ ? languagePack_->languageCount() : 0;
     if (languages == 0) return findOtherInstanceWindow(processId, nullptr);
-    for (uint32_t i = 0; i < languages; ++i) {
-        const StrBuffer* productName = languagePack_->languageAt(i)->findText(textBase_);
-        HWND window = findOtherInstanceWindow(processId, productName ? productName->c_str() : L"");
-        if (window) return window;
-    }
-    return nullptr;
+    str::strarray::StrArray* productNames = str::strarray::StrArray::acquire();
+    if (!productNames) return nullptr;
+    languagePack_->textsInEveryLanguage(textBase_, *productNames);
+    HWND window = nullptr;
+    for (uint32_t i = 0; i < productNames->count() && !window; ++i)
+        window = findOtherInstanceWindow(processId, productNames->get(i)->c_str());
+    productNames->release();
+    return window;
 }
 
 HWND AppBase::findOtherInstanceWindow(DWORD processId, const wchar_t* productName) {

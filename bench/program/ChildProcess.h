@@ -37,6 +37,7 @@ public:
     // the milliseconds since start, or a negative number on timeout.
     double waitForShownWindow(DWORD timeoutMs);
     HWND shownWindow() const { return window_; }
+    double startedMs() const { return startedMs_; }  // nowMs() just before the process was made
     DWORD processId() const { return info_.dwProcessId; }
 
     double processorMs() const;  // user + kernel time so far

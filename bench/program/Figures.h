@@ -14,6 +14,7 @@ public:
     double median() const;
     double maximum() const;
     size_t size() const { return values_.size(); }
+    double at(size_t index) const { return values_[index]; }  // in the order added
 
 private:
     std::vector<double> values_;

@@ -1,20 +1,26 @@
-// program_bench.exe: HueSnap.exe measured as its users meet it, against a bare
-// Win32 window program (bare_window.exe) in the same run: start, memory, idle
-// cost, Alt-to-colour latency, one whole sample, close, and handles over many
-// samples. Exits 1 when a budget is missed, 2 when a figure could not be taken.
+// program_bench.exe: HueSnap.exe measured as its users meet it, in the same run
+// against a bare Win32 window program (bare_window.exe) and against the same
+// program with HueSnap's shape (floor_window.exe): start, memory at first show
+// and settled, where the start's time and memory go, idle cost, Alt-to-colour
+// latency, one whole sample, close, and handles over many samples. Exits 1 when a
+// budget is missed, 2 when a figure could not be taken.
 //
 //   program_bench.exe [--starts N] [--presses N] [--samples N] [--idle SECONDS] [--quick]
 //                     [--program FOLDER]   (HueSnap.exe and HueSnap-stripped.exe of another build)
-//                     [--before FOLDER]    (processor while Alt is held, also for that build's HueSnap.exe)
+//                     [--before FOLDER]    (another build's HueSnap.exe: started in the same rounds,
+//                                           and its processor time while Alt is held measured as well)
+//                     [--start-only]       (the starts and their steps, nothing else)
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "ChildProcess.h"
 #include "Figures.h"
 #include "SampleCost.h"
+#include "StartSteps.h"
 #include "program/ColourTarget.h"
 #include "program/MainWindowView.h"
 #include "program/RealInput.h"
@@ -34,12 +40,13 @@ struct Options {
     int idleSeconds = 30;
     int wholeSamples = 200;
     std::wstring programFolder;  // empty: this program's own folder
-    std::wstring beforeFolder;   // empty: no build to compare the Alt-held figure with
+    std::wstring beforeFolder;   // empty: no earlier build to compare with
+    bool startOnly = false;
 };
 
-// Budgets, as ratios or differences against the bare program of the same run.
-constexpr double START_RATIO_BUDGET = 1.3;
-constexpr double WORKING_SET_EXTRA_MIB = 4.0;
+// Budgets, as ratios or differences against the yardsticks of the same run.
+constexpr double START_RATIO_BUDGET = 1.3;            // against the bare program
+constexpr double SETTLED_WORKING_SET_EXTRA_MIB = 3.0;  // against the design floor
 constexpr double SAMPLING_PERIOD_MS = 100.0;
 constexpr double ALT_LATENCY_MAX_MS = SAMPLING_PERIOD_MS + 10.0;
 constexpr double ALT_LATENCY_MEDIAN_MS = SAMPLING_PERIOD_MS / 2 + 10.0;
@@ -50,10 +57,26 @@ constexpr double ALT_HELD_EXTRA_MIB = 1.0;  // what the magnifier may add to the
 constexpr DWORD SHOW_TIMEOUT_MS = 15000;
 constexpr DWORD EXIT_TIMEOUT_MS = 10000;
 constexpr DWORD SETTLE_MS = 500;
+// From the window showing to the working set read settled: the deferred page and
+// the sampler thread are in by then.
+constexpr DWORD SETTLED_AFTER_SHOW_MS = 2000;
+// After a program ended, before the next starts: the system's clean-up of the
+// one before (under Wine: the wine server's) must not be counted to the next.
+constexpr DWORD GAP_BETWEEN_STARTS_MS = 500;
 
 struct StartFigures {
-    Series startMs, processorMs, peakWorkingSetMiB, privateMiB, closeMs;
+    Series startMs, processorMs, firstShowPeakMiB, settledPeakMiB, settledPrivateMiB, closeMs;
 };
+
+// A program whose starts are measured, and its figures.
+struct Started {
+    const wchar_t* name;
+    std::wstring path;
+    StartFigures figures;
+};
+// The first three are always there; an earlier build of HueSnap may follow.
+enum StartedIndex { HUESNAP, BARE, FLOOR, BEFORE };
+using StartedPrograms = std::vector<Started>;
 
 std::wstring folderOfThisProgram() {
     wchar_t path[MAX_PATH] = L"";
@@ -76,6 +99,10 @@ bool parseOptions(int argc, wchar_t** argv, Options& options) {
             if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
             continue;
         }
+        if (name == L"--start-only") {
+            options.startOnly = true;
+            continue;
+        }
         int* target = name == L"--starts"    ? &options.starts
                       : name == L"--presses" ? &options.presses
                       : name == L"--samples" ? &options.samples
@@ -83,58 +110,88 @@ bool parseOptions(int argc, wchar_t** argv, Options& options) {
                                              : nullptr;
         if (!target || i + 1 >= argc || (*target = _wtoi(argv[++i])) <= 0) {
             fwprintf(stderr, L"usage: program_bench.exe [--starts N] [--presses N] [--samples N] [--idle S] [--quick] "
-                             L"[--program FOLDER] [--before FOLDER]\n");
+                             L"[--program FOLDER] [--before FOLDER] [--start-only]\n");
             return false;
         }
     }
     return true;
 }
 
-// One start: the window shown, memory once it settled, then WM_CLOSE to the end.
+// One start: the window shown, memory at once and settled, then WM_CLOSE to the end.
 bool measureOneStart(const std::wstring& program, StartFigures& figures) {
     ChildProcess child;
     if (!child.start(program, L"")) return false;
     const double shown = child.waitForShownWindow(SHOW_TIMEOUT_MS);
     if (shown < 0) return false;
     const double processor = child.processorMs();
-    Sleep(SETTLE_MS);
-    const MemoryFigures memory = child.memory();
+    const MemoryFigures atShow = child.memory();
+    Sleep(SETTLED_AFTER_SHOW_MS);
+    const MemoryFigures settled = child.memory();
     const double close = child.closeAndWait(EXIT_TIMEOUT_MS);
     if (close < 0) return false;
+    Sleep(GAP_BETWEEN_STARTS_MS);
     figures.startMs.add(shown);
     figures.processorMs.add(processor);
-    figures.peakWorkingSetMiB.add(memory.peakWorkingSetMiB);
-    figures.privateMiB.add(memory.privateMiB);
+    figures.firstShowPeakMiB.add(atShow.peakWorkingSetMiB);
+    figures.settledPeakMiB.add(settled.peakWorkingSetMiB);
+    figures.settledPrivateMiB.add(settled.privateMiB);
     figures.closeMs.add(close);
     return true;
 }
 
-// Interleaved, the order swapped each round, after one unmeasured start of each
+// Interleaved, each round in another order, after one unmeasured start of each
 // (the first start reads the files from disk).
-bool measureStarts(const Options& options, const std::wstring& hueSnap, const std::wstring& bare, StartFigures& ours,
-                   StartFigures& theirs) {
+bool measureStarts(const Options& options, StartedPrograms& programs) {
     StartFigures warmUp;
-    if (!measureOneStart(bare, warmUp) || !measureOneStart(hueSnap, warmUp)) return false;
+    for (Started& program : programs)
+        if (!measureOneStart(program.path, warmUp)) return false;
+    const int count = int(programs.size());
     for (int round = 0; round < options.starts; ++round) {
-        const bool bareFirst = round % 2 == 0;
-        if (!measureOneStart(bareFirst ? bare : hueSnap, bareFirst ? theirs : ours)) return false;
-        if (!measureOneStart(bareFirst ? hueSnap : bare, bareFirst ? ours : theirs)) return false;
+        for (int i = 0; i < count; ++i) {
+            // Rotated, and reversed every other round, so none always follows the same one.
+            const int step = round % 2 == 0 ? i : count - 1 - i;
+            Started& program = programs[size_t((step + round / 2) % count)];
+            if (!measureOneStart(program.path, program.figures)) return false;
+        }
     }
     return true;
 }
 
-void printStartTable(const StartFigures& ours, const StartFigures& theirs) {
-    const auto line = [](const wchar_t* what, const Series& a, const Series& b, const wchar_t* unit) {
-        wprintf(L"%-40ls %10.1f %10.1f  %-4ls ratio %.2f\n", what, a.median(), b.median(), unit,
-                b.median() > 0 ? a.median() / b.median() : 0.0);
+// Columns: bare, floor, HueSnap, then the earlier build when there is one; each
+// HueSnap figure also as a ratio to the bare program and a difference to the floor.
+void printStartTable(const StartedPrograms& programs) {
+    const int order[] = {BARE, FLOOR, HUESNAP, BEFORE};
+    const size_t columns = programs.size();
+    const auto line = [&](const wchar_t* what, Series StartFigures::*series, const wchar_t* unit) {
+        wprintf(L"%-36ls", what);
+        for (size_t c = 0; c < columns; ++c) wprintf(L" %9.1f", (programs[size_t(order[c])].figures.*series).median());
+        const double bare = (programs[BARE].figures.*series).median();
+        const double floorFigure = (programs[FLOOR].figures.*series).median();
+        for (size_t c = 2; c < columns; ++c) {
+            const double ours = (programs[size_t(order[c])].figures.*series).median();
+            wprintf(L"  %-4ls %ls x%.2f bare, %+.1f floor", unit, programs[size_t(order[c])].name,
+                    bare > 0 ? ours / bare : 0.0, ours - floorFigure);
+        }
+        wprintf(L"\n");
     };
-    wprintf(L"%-40ls %10ls %10ls\n", L"median of each run", L"HueSnap", L"bare");
-    line(L"start to visible main window", ours.startMs, theirs.startMs, L"ms");
-    line(L"processor time to it", ours.processorMs, theirs.processorMs, L"ms");
-    line(L"peak working set once shown", ours.peakWorkingSetMiB, theirs.peakWorkingSetMiB, L"MiB");
-    line(L"private bytes once shown", ours.privateMiB, theirs.privateMiB, L"MiB");
-    line(L"WM_CLOSE to process end", ours.closeMs, theirs.closeMs, L"ms");
-    wprintf(L"%-40ls %10.1f %10.1f  ms\n", L"  slowest close", ours.closeMs.maximum(), theirs.closeMs.maximum());
+    wprintf(L"%-36ls", L"median of each run");
+    for (size_t c = 0; c < columns; ++c) wprintf(L" %9ls", programs[size_t(order[c])].name);
+    wprintf(L"\n");
+    line(L"start to visible main window", &StartFigures::startMs, L"ms");
+    line(L"processor time to it", &StartFigures::processorMs, L"ms");
+    line(L"peak working set at first show", &StartFigures::firstShowPeakMiB, L"MiB");
+    line(L"peak working set settled (2 s)", &StartFigures::settledPeakMiB, L"MiB");
+    line(L"private bytes settled", &StartFigures::settledPrivateMiB, L"MiB");
+    line(L"WM_CLOSE to process end", &StartFigures::closeMs, L"ms");
+    wprintf(L"%-36ls", L"  slowest close");
+    for (size_t c = 0; c < columns; ++c) wprintf(L" %9.1f", programs[size_t(order[c])].figures.closeMs.maximum());
+    wprintf(L"  ms\n");
+    for (const Started& program : programs) {
+        wprintf(L"%-36ls %ls:", program.name, L"start, each run (ms)");
+        // Every figure, so a reader sees the spread a busy machine gives.
+        for (size_t i = 0; i < program.figures.startMs.size(); ++i) wprintf(L" %.0f", program.figures.startMs.at(i));
+        wprintf(L"\n");
+    }
 }
 
 // Processor time the program used over `seconds` while nobody touched it.
@@ -303,12 +360,17 @@ bool measureRunningProgram(const Options& options, const std::wstring& hueSnap, 
     return true;
 }
 
-void checkBudgets(const StartFigures& ours, const StartFigures& theirs, const RunningFigures& running,
-                  const Series& wholeSample, double strippedMiB, Budgets& budgets) {
-    budgets.atMost(L"start time, HueSnap / bare", ours.startMs.median() / theirs.startMs.median(), START_RATIO_BUDGET,
-                   L"x");
-    budgets.atMost(L"peak working set above bare",
-                   ours.peakWorkingSetMiB.median() - theirs.peakWorkingSetMiB.median(), WORKING_SET_EXTRA_MIB, L"MiB");
+void checkStartBudgets(const StartedPrograms& programs, Budgets& budgets) {
+    const StartFigures& ours = programs[HUESNAP].figures;
+    budgets.atMost(L"start time, HueSnap / bare", ours.startMs.median() / programs[BARE].figures.startMs.median(),
+                   START_RATIO_BUDGET, L"x");
+    budgets.atMost(L"settled peak working set above the floor",
+                   ours.settledPeakMiB.median() - programs[FLOOR].figures.settledPeakMiB.median(),
+                   SETTLED_WORKING_SET_EXTRA_MIB, L"MiB");
+    budgets.atMost(L"WM_CLOSE to process end, median", ours.closeMs.median(), CLOSE_BUDGET_MS, L"ms");
+}
+
+void checkBudgets(const RunningFigures& running, const Series& wholeSample, double strippedMiB, Budgets& budgets) {
     budgets.atMost(L"Alt to colour shown, slowest", running.altLatency.maximum(), ALT_LATENCY_MAX_MS, L"ms");
     budgets.atMost(L"Alt to colour shown, median", running.altLatency.median(), ALT_LATENCY_MEDIAN_MS, L"ms");
     budgets.atMost(L"processor time while idle", running.idleOursMs, 0.0, L"ms");
@@ -316,7 +378,6 @@ void checkBudgets(const StartFigures& ours, const StartFigures& theirs, const Ru
                    running.samples.workingSetHeldMiB - running.samples.workingSetUpMiB, ALT_HELD_EXTRA_MIB, L"MiB");
     budgets.holds(L"no handle growth over the samples", running.samples.before == running.samples.after,
                   describe(running.samples.before) + L" -> " + describe(running.samples.after));
-    budgets.atMost(L"WM_CLOSE to process end, median", ours.closeMs.median(), CLOSE_BUDGET_MS, L"ms");
     budgets.atMost(L"one whole sample, median", wholeSample.median(), SAMPLING_PERIOD_MS, L"ms");
     budgets.atMost(L"stripped HueSnap.exe", strippedMiB, STRIPPED_SIZE_BUDGET_MIB, L"MiB");
 }
@@ -325,12 +386,29 @@ int run(const Options& options) {
     const std::wstring folder = folderOfThisProgram();
     const std::wstring programFolder = options.programFolder.empty() ? folder : options.programFolder;
     const std::wstring hueSnap = programFolder + L"HueSnap.exe", bare = folder + L"bare_window.exe";
-    StartFigures ours, theirs;
-    if (!measureStarts(options, hueSnap, bare, ours, theirs)) {
+    StartedPrograms programs = {
+        {L"HueSnap", hueSnap, {}}, {L"bare", bare, {}}, {L"floor", folder + L"floor_window.exe", {}}};
+    if (!options.beforeFolder.empty()) programs.push_back({L"before", options.beforeFolder + L"HueSnap.exe", {}});
+    if (!measureStarts(options, programs)) {
         fwprintf(stderr, L"a start could not be measured (is HueSnap.exe beside this program?)\n");
         return 2;
     }
-    printStartTable(ours, theirs);
+    printStartTable(programs);
+    for (const size_t traced : {size_t(HUESNAP), size_t(BEFORE)}) {
+        if (traced >= programs.size()) continue;
+        const Started& program = programs[traced];
+        if (!printStartSteps(program.name, program.path, options.starts, SETTLED_AFTER_SHOW_MS)) {
+            fwprintf(stderr, L"the start's steps of %ls could not be measured\n", program.name);
+            return 2;
+        }
+    }
+    Budgets budgets;
+    if (options.startOnly) {
+        wprintf(L"\nbudgets\n");
+        checkStartBudgets(programs, budgets);
+        wprintf(L"%d budget(s) missed\n", budgets.missed());
+        return budgets.allMet() ? 0 : 1;
+    }
     RunningFigures running;
     if (!measureRunningProgram(options, hueSnap, bare, running)) {
         fwprintf(stderr, L"the running program could not be measured\n");
@@ -341,9 +419,9 @@ int run(const Options& options) {
             wholeSample.median(), wholeSample.maximum(), wholeSample.size());
     const double strippedMiB = fileSizeMiB(programFolder + L"HueSnap-stripped.exe");
     wprintf(L"%-40ls %.2f MiB\n", L"stripped HueSnap.exe", strippedMiB);
-    Budgets budgets;
     wprintf(L"\nbudgets\n");
-    checkBudgets(ours, theirs, running, wholeSample, strippedMiB, budgets);
+    checkStartBudgets(programs, budgets);
+    checkBudgets(running, wholeSample, strippedMiB, budgets);
     wprintf(L"%d budget(s) missed\n", budgets.missed());
     return budgets.allMet() ? 0 : 1;
 }

@@ -51,7 +51,8 @@ TEST(EmbeddedPack, NoSpaceFollowsFullWidthPunctuation) {
     HeldLocalizer localizer = embeddedLocalizer();
     const std::wstring fullWidth = L"\uFF1F\uFF01\uFF1A\uFF0C\u3002\u3001\uFF09";  // ？！：，。、）
     for (uint32_t i = 0; i < localizer->languageCount(); ++i) {
-        const LangPack* language = localizer->languageAt(i);
+        localizer->selectLanguageAt(i);  // the localizer holds the current language's texts
+        const LangPack* language = localizer->currentLanguage();
         for (uint32_t t = 0; t < language->textCount(); ++t) {
             const std::wstring text = textOf(language->textAt(t));
             for (size_t at = text.find(L' '); at != std::wstring::npos; at = text.find(L' ', at + 1))
@@ -98,8 +99,10 @@ TEST(EmbeddedPack, VenetianLetterOnOldSystems) {
     ASSERT_EQ(current->languageCount(), old->languageCount());
     uint32_t swapped = 0;
     for (uint32_t l = 0; l < current->languageCount(); ++l) {
-        const LangPack* now = current->languageAt(l);
-        const LangPack* before = old->languageAt(l);
+        current->selectLanguageAt(l);
+        old->selectLanguageAt(l);
+        const LangPack* now = current->currentLanguage();
+        const LangPack* before = old->currentLanguage();
         const bool venetian = textOf(&now->tagName()) == L"vec";
         ASSERT_EQ(now->textCount(), before->textCount());
         for (uint32_t i = 0; i < now->textCount(); ++i) {
@@ -113,6 +116,58 @@ TEST(EmbeddedPack, VenetianLetterOnOldSystems) {
         }
     }
     EXPECT_GT(swapped, 0u);
+}
+
+// The localizer over the embedded pack holds one language's texts and reads the
+// next on a switch: every lookup must answer as a localizer holding them all does,
+// already when the listeners are told.
+class TextReader : public lang::ILanguageListener {
+public:
+    void languageChanged(Localizer* localizer, int32_t) override { seen = localizer->getText(740000); }
+    std::wstring seen;
+};
+
+TEST(EmbeddedPack, ASwitchAnswersEveryEntryAsTheWholePack) {
+    Held<xml::Node> document = embeddedPackDocument();
+    HeldLocalizer whole = localizerOf(document.get());
+    HeldLocalizer lean = embeddedLocalizer(L"German");
+    ASSERT_TRUE(lean->holdsCurrentLanguageOnly());
+    ASSERT_EQ(whole->languageCount(), lean->languageCount());
+    TextReader reader;
+    lean->addListener(&reader);
+    for (uint32_t l = 0; l < whole->languageCount(); ++l) {
+        const uint32_t previous = uint32_t(lean->indexOfLanguage(lean->currentLanguage()));
+        whole->selectLanguageAt(l);
+        lean->selectLanguageAt(l);
+        const LangPack* expected = whole->currentLanguage();
+        ASSERT_EQ(lean->languageAt(l), lean->currentLanguage());
+        EXPECT_EQ(expected->textCount(), lean->currentLanguage()->textCount()) << l;
+        for (uint32_t t = 0; t < expected->textCount(); ++t) {
+            const int32_t id = expected->idAt(t);
+            EXPECT_STREQ(whole->getText(id), lean->getText(id)) << textOf(&expected->tagName()) << " " << id;
+            EXPECT_STREQ(whole->getEnglishText(id), lean->getEnglishText(id)) << id;
+        }
+        for (uint32_t k = 0; k < expected->keyCount(); ++k) {
+            const std::wstring key = textOf(expected->keyAt(k));
+            EXPECT_STREQ(whole->getText(key.c_str()), lean->getText(key.c_str())) << key.c_str();
+        }
+        if (previous != l) {
+            EXPECT_EQ(std::wstring(whole->getText(740000)), reader.seen) << l;
+        }
+        // The language left behind gives its texts back, English excepted.
+        if (previous != l && previous != 0) {
+            EXPECT_EQ(0u, lean->languageAt(previous)->textCount()) << previous;
+        }
+    }
+    for (int32_t id : {300000, 740000, 609200, 123456}) {
+        Held<str::strarray::StrArray> all(str::strarray::StrArray::acquire()), held(str::strarray::StrArray::acquire());
+        whole->textsInEveryLanguage(id, *all);
+        lean->textsInEveryLanguage(id, *held);
+        ASSERT_EQ(whole->languageCount(), held->count()) << id;
+        for (uint32_t l = 0; l < all->count(); ++l)
+            EXPECT_EQ(textOf(all->get(l)), textOf(held->get(l))) << l << " " << id;
+    }
+    lean->removeListener(&reader);
 }
 
 }  // namespace

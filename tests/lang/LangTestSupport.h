@@ -2,6 +2,8 @@
 // Helpers of the localiser tests: pooled objects held until the end of a test,
 // localizers built from small packs written in the test or from the pack linked
 // into the test program, and a listener that records what it is told.
+#include <windows.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +44,27 @@ inline HeldLocalizer localizerFrom(const wchar_t* xml, uint32_t windowsMajorVers
     root->parse(xml);
     localizer->loadPack(root.get(), windowsMajorVersion);
     return localizer;
+}
+
+// A localizer holding every language of the parsed pack under `root`.
+inline HeldLocalizer localizerOf(const xml::Node* root, uint32_t windowsMajorVersion = CURRENT_WINDOWS) {
+    HeldLocalizer localizer(lang::Localizer::acquire());
+    localizer->loadPack(root, windowsMajorVersion);
+    return localizer;
+}
+
+// The pack as a plain document, read from this program's resource.
+inline Held<xml::Node> embeddedPackDocument() {
+    Held<xml::Node> root(xml::Node::acquire());
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(lang::Localizer::RESOURCE_ID), lang::Localizer::RESOURCE_TYPE);
+    if (!info) return root;
+    const DWORD size = SizeofResource(module, info);
+    const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, info)));
+    Held<str::strbuffer::StrBuffer> text(str::strbuffer::StrBuffer::acquire());
+    text->fromUtf8(bytes, false, int32_t(size));
+    root->parse(text->c_str());
+    return root;
 }
 
 // The pack linked into the test program, with `languageName` as the user's language.

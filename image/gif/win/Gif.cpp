@@ -42,8 +42,25 @@ private:
     bool initialised_;
 };
 
+typedef HRESULT(WINAPI* LoadPictureFn)(LPSTREAM, LONG, BOOL, REFIID, LPVOID*);
+
+// The picture loader of oleaut32.dll, loaded on the first GIF: no picture the
+// program shows at start is a GIF, and the library costs every start its pages.
+// It stays loaded: pictures it made may still be in use. Null when it is missing.
+LoadPictureFn pictureLoader() {
+    static const LoadPictureFn loader = [] {
+        const HMODULE library = LoadLibraryW(L"oleaut32.dll");
+        return library ? reinterpret_cast<LoadPictureFn>(
+                             reinterpret_cast<void*>(GetProcAddress(library, "OleLoadPicture")))
+                       : nullptr;
+    }();
+    return loader;
+}
+
 // A picture made from a copy of the bytes, or null.
 IPicture* loadPicture(const uint8_t* bytes, size_t size) {
+    const LoadPictureFn loader = pictureLoader();
+    if (!loader) return nullptr;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!memory) return nullptr;
     void* copy = GlobalLock(memory);
@@ -59,7 +76,7 @@ IPicture* loadPicture(const uint8_t* bytes, size_t size) {
         return nullptr;
     }
     IPicture* picture = nullptr;
-    const HRESULT loaded = OleLoadPicture(stream, LONG(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
+    const HRESULT loaded = loader(stream, LONG(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
     stream->Release();
     return SUCCEEDED(loaded) ? picture : nullptr;
 }
