@@ -13,9 +13,7 @@ void ProgramTest::SetUp() {
     keyUp(VK_LMENU);
     keyUp(VK_RMENU);
     if (visiblePopupMenu()) pressKey(VK_ESCAPE, 2);
-    // The pointer waits where no window opens: a new window takes the place of the
-    // last one, and a pointer left on its close glyph must not end it by accident.
-    movePointer(POINT{2, GetSystemMetrics(SM_CYSCREEN) - 2});
+    parkPointer();
 }
 
 void ProgramTest::TearDown() {
@@ -48,6 +46,7 @@ bool ProgramTest::closeWithButton(HWND mainWindow) {
         return false;
     }
     if (!click(centreOf(close))) return false;
+    parkPointer();
     return program_.waitForExit(kExitTimeoutMs);
 }
 

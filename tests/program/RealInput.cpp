@@ -108,6 +108,8 @@ bool movePointer(POINT at) {
     return true;
 }
 
+bool parkPointer() { return movePointer(POINT{2, GetSystemMetrics(SM_CYSCREEN) - 2}); }
+
 void pressButton(MouseButton button) {
     sendMouse(downFlag(button));
     Sleep(kGesturePauseMs);

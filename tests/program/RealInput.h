@@ -13,6 +13,11 @@ enum class MouseButton { Left, Right, Middle };
 
 // Moves the pointer to `at` and waits until the system reports it there.
 bool movePointer(POINT at);
+// Moves the pointer to the screen's bottom-left corner, where no window opens.
+// Under Wine a pointer move is now and then lost before the next click; a pointer
+// left on a closed window's close glyph would then end the next copy, which opens
+// in the same place.
+bool parkPointer();
 void pressButton(MouseButton button);
 void releaseButton(MouseButton button);
 // Moves to `at`, then presses and releases the button there. A click of the
