@@ -2,7 +2,6 @@
 // pasting a colour text into the hex field.
 #include <windows.h>
 
-#include <cwchar>
 
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
@@ -94,13 +93,9 @@ void Dialog::showContrast() {
                                     textOf(texts, TEXT_FAIL, L"fail")};
     const double ratio = Contrast::ratio(roles_[TEXT_ROLE].role.colour(), roles_[BACKGROUND_ROLE].role.colour());
     const ContrastLine::Text line = ContrastLine::compose(words, ratio);
+    // The label answers WM_GETTEXT with it, which is what screen readers read.
     contrastLine_->setText(line.text);
-    // The window's own text too, which is what screen readers and UI automation read.
-    HWND hwnd = contrastLine_->getHandle();
-    if (!hwnd) return;
-    wchar_t current[sizeof(line.text) / sizeof(wchar_t)] = {};
-    GetWindowTextW(hwnd, current, int(sizeof(current) / sizeof(current[0])));
-    if (std::wcscmp(current, line.text) != 0) SetWindowTextW(hwnd, line.text);
+    if (!contrastLine_->getHandle()) return;
     // A grade word longer than the one before ("pass" after "fail") may need more
     // room than the window has: it grows once rather than cutting the line off.
     if (showContrast_ && window_ && contrastLine_->getMinimumWidth() > contrastLine_->getWidth())
