@@ -2,7 +2,6 @@
 // pasting a colour text into the hex field.
 #include <windows.h>
 
-
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
 #include "gui/IControl.h"
