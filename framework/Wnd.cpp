@@ -69,6 +69,31 @@ bool Wnd::createEx(DWORD exStyle, const wchar_t* className, const wchar_t* title
     return hwnd_ == created;
 }
 
+bool Wnd::createSelfBinding(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
+                            int width, int height, HWND parent, HMENU menuOrId) {
+    if (hwnd_) return false;
+    Wnd* outerPending = tPendingBind;  // creation may nest (a window creating another in WM_CREATE)
+    tPendingBind = this;
+    // The object rides along as the creation parameter: only the window made here matches it.
+    HWND created = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+                                   GetModuleHandleW(nullptr), this);
+    tPendingBind = outerPending;
+    if (!created) {
+        unbind();
+        return false;
+    }
+    return hwnd_ == created;
+}
+
+bool Wnd::bindWhileCreating(HWND hwnd, UINT msg, LPARAM lp) {
+    if (msg != WM_NCCREATE || !tPendingBind || !lp) return false;
+    if (reinterpret_cast<const CREATESTRUCTW*>(lp)->lpCreateParams != tPendingBind) return false;
+    Wnd* object = tPendingBind;
+    tPendingBind = nullptr;  // only the window asked for, not the children it makes while being created
+    object->bind(hwnd);
+    return true;
+}
+
 bool Wnd::attach(HWND existing) {
     if (hwnd_ || !existing || fromHandle(existing)) return false;
     DWORD process = 0;

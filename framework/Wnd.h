@@ -6,8 +6,11 @@
 // procedure for windows of our own classes, the system procedure for
 // subclassed system controls. The object is found from the handle directly
 // (GWLP_USERDATA), never by searching a list. Binding happens during
-// CreateWindowExW through a thread-local CBT hook, so the object also sees
-// WM_NCCREATE, WM_NCCALCSIZE and WM_CREATE.
+// CreateWindowExW, so the object also sees WM_NCCREATE, WM_NCCALCSIZE and
+// WM_CREATE: through a thread-local CBT hook for any class, or, for a class whose
+// procedure lets bindWhileCreating see its messages first, on WM_NCCREATE itself.
+// The second needs no hook to be set and removed around each window, which makes
+// a window of many children noticeably quicker to build.
 #include <windows.h>
 
 #include <atomic>
@@ -29,6 +32,13 @@ public:
     // Creates a window bound to this object; false (and no window) on failure.
     bool createEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y, int width,
                   int height, HWND parent, HMENU menuOrId);
+    // The same for a window whose class procedure calls bindWhileCreating first.
+    bool createSelfBinding(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
+                           int width, int height, HWND parent, HMENU menuOrId);
+    // For class procedures: binds the window being made by createSelfBinding to
+    // its object when `msg` is its WM_NCCREATE; true when it did, and the message
+    // should then go to the window's new procedure.
+    static bool bindWhileCreating(HWND hwnd, UINT msg, LPARAM lp);
     // Binds this object to an existing window of the current process (subclassing it).
     bool attach(HWND existing);
     // Unbinds without destroying: the window gets its previous procedure back.
@@ -56,7 +66,7 @@ private:
     void unbind();
 
     std::atomic<HWND> hwnd_{nullptr};  // destroyed through destroy(), the destructor or its parent
-    WNDPROC previous_ = nullptr;  // the procedure the window had before it was bound
+    WNDPROC previous_ = nullptr;       // the procedure the window had before it was bound
 };
 
 }  // namespace framework

@@ -21,5 +21,9 @@ constexpr int BUTTON_TEXT_INSET = 6;
 // height stays. Does nothing before the button's window exists. On the
 // window's thread.
 void fitButtonToText(s::gui::win::Button* button, const s::gui::win::FontSetting* widest, int plannedWidth);
+// The same at `dpi`, whether or not the button's window exists yet (a window is
+// laid out before its controls are made); a button with no font setting at all
+// is then measured in the font its window has, or not at all before it has one.
+void fitButtonToText(s::gui::win::Button* button, const s::gui::win::FontSetting* widest, int plannedWidth, int dpi);
 
 }  // namespace s::image::gui::dialogs::huesnap

@@ -57,8 +57,8 @@ bool Dialog::openAddress(const wchar_t* address) {
     return gPageOpener.load()(address);
 }
 
-Dialog::Dialog() : window_(nullptr), samplerThread_(thread::win::Thread::acquire()), controlCount_(0),
-      boxCount_(0), labelCount_(0) {
+Dialog::Dialog()
+    : window_(nullptr), samplerThread_(thread::win::Thread::acquire()), controlCount_(0), boxCount_(0), labelCount_(0) {
     sampler_.setWatcher(&lens_);
     reset();
 }
@@ -140,13 +140,19 @@ bool Dialog::setUp(bool startupFlag) {
     StartTrace::mark("control-objects");
     window_->addComponent(mainColumn_);
     window_->setContent(mainColumn_);
+    // Skin, texts and sizes are settled on the objects before any control's window
+    // exists: each window is then made once, in its place and with its skin, where
+    // laying out made windows would move and repaint dozens of them several times.
+    listenToWindow();
+    applySkin();
+    window_->sendUserEvent(LAYOUT_EVENT, nullptr, 0, 0);
+    StartTrace::mark("skin-and-layout");
     SendMessageW(window_->getHandle(), s::gui::win::WM_APP_ATTACH, reinterpret_cast<WPARAM>(mainColumn_), 0);
     StartTrace::mark("native-controls");
-    listenToWindow();
     samplerThread_->runOnce(this);
     StartTrace::mark("sampler-thread");
     applyBehaviours();
-    StartTrace::mark("skin-and-layout");
+    StartTrace::mark("placement");
     window_->show(true, !startupFlag);
     StartTrace::mark("shown");
     // Creating windows costs time a person would see: the page that is not shown
@@ -231,7 +237,6 @@ void Dialog::listenToWindow() {
 
 void Dialog::applyBehaviours() {
     titleButtons_[PIN_BUTTON]->setToggled(window_->isKeepOnTop());
-    applySkin();
     window_->setTaskBarButton(true);
     window_->sendUserEvent(LAYOUT_EVENT, nullptr, 0, 0);
     window_->moveIntoScreen();
@@ -463,52 +468,52 @@ void Dialog::runCommand(int command) {
         DialogCommands::decide(command, languages, skinner ? skinner->count() : 0, productBase());
     using Action = DialogCommands::Action;
     switch (decision.action) {
-    case Action::TOGGLE_ICONIZED:
-        if (window_->isIconized()) {
-            window_->restore();
-        } else {
-            window_->iconize();
-        }
-        break;
-    case Action::CLOSE_WINDOW:
-        window_->close();
-        break;
-    case Action::TOGGLE_KEEP_ON_TOP:
-        setKeepOnTop(!(rightClickMenu_ && rightClickMenu_->isChecked(DialogCommands::KEEP_ON_TOP)));
-        break;
-    case Action::TOGGLE_KEEP_IN_SCREEN:
-        toggleKeepInScreen();
-        break;
-    case Action::TOGGLE_MIDDLE_CLICK:
-        toggleMiddleClick();
-        break;
-    case Action::TOGGLE_MAGNIFIER:
-        toggleMagnifier();
-        break;
-    case Action::SELECT_SKIN:
-        selectSkin(decision.index);
-        break;
-    case Action::SELECT_LANGUAGE:
-        selectLanguage(decision.index);
-        break;
-    case Action::OPEN_TRANSLATION_PAGE:
-    case Action::OPEN_PAGE:
-        openPage(decision.addressText);
-        break;
-    case Action::SHOW_VERSION:
-        showVersionWindow();
-        break;
-    case Action::SELECT_COPY_FORMAT:
-        selectCopyFormat(decision.index);
-        break;
-    case Action::FIX_CONTRAST:
-        fixContrast(decision.index == 0 ? color::Contrast::AA_NORMAL : color::Contrast::AAA_NORMAL);
-        break;
-    case Action::TOGGLE_SHOW_CONTRAST:
-        toggleShowContrast();
-        break;
-    case Action::NONE:
-        break;
+        case Action::TOGGLE_ICONIZED:
+            if (window_->isIconized()) {
+                window_->restore();
+            } else {
+                window_->iconize();
+            }
+            break;
+        case Action::CLOSE_WINDOW:
+            window_->close();
+            break;
+        case Action::TOGGLE_KEEP_ON_TOP:
+            setKeepOnTop(!(rightClickMenu_ && rightClickMenu_->isChecked(DialogCommands::KEEP_ON_TOP)));
+            break;
+        case Action::TOGGLE_KEEP_IN_SCREEN:
+            toggleKeepInScreen();
+            break;
+        case Action::TOGGLE_MIDDLE_CLICK:
+            toggleMiddleClick();
+            break;
+        case Action::TOGGLE_MAGNIFIER:
+            toggleMagnifier();
+            break;
+        case Action::SELECT_SKIN:
+            selectSkin(decision.index);
+            break;
+        case Action::SELECT_LANGUAGE:
+            selectLanguage(decision.index);
+            break;
+        case Action::OPEN_TRANSLATION_PAGE:
+        case Action::OPEN_PAGE:
+            openPage(decision.addressText);
+            break;
+        case Action::SHOW_VERSION:
+            showVersionWindow();
+            break;
+        case Action::SELECT_COPY_FORMAT:
+            selectCopyFormat(decision.index);
+            break;
+        case Action::FIX_CONTRAST:
+            fixContrast(decision.index == 0 ? color::Contrast::AA_NORMAL : color::Contrast::AAA_NORMAL);
+            break;
+        case Action::TOGGLE_SHOW_CONTRAST:
+            toggleShowContrast();
+            break;
+        case Action::NONE:
+            break;
     }
 }
 

@@ -335,7 +335,7 @@ void Dialog::applySkin() {
     for (Button* button : titleButtons_)
         if (button) button->setDrawer(skin->getButton());
     for (RolePage& role : roles_) {
-        Button* buttons[] = {role.roleButton, role.swatch, role.copy, role.decrease[0], role.decrease[1],
+        Button* buttons[] = {role.roleButton,  role.swatch,      role.copy,        role.decrease[0], role.decrease[1],
                              role.decrease[2], role.increase[0], role.increase[1], role.increase[2]};
         for (Button* button : buttons)
             if (button) button->setDrawer(skin->getButton());
@@ -377,9 +377,11 @@ void Dialog::refreshTexts() {
 // A role button is measured in the bold font whichever role is pressed, so
 // switching roles never changes the window's size.
 void Dialog::fitButtonsToTexts() {
+    // At the window's scale: the buttons may have no windows yet.
+    const int dpi = s::gui::win::Dpi::forWindow(window_ ? window_->getHandle() : nullptr);
     for (RolePage& role : roles_) {
-        fitButtonToText(role.roleButton, boldRoleFont_, sizes_.pixels(ROLE_BUTTON_WIDTH));
-        fitButtonToText(role.copy, nullptr, sizes_.pixels(COPY_BUTTON_WIDTH));
+        fitButtonToText(role.roleButton, boldRoleFont_, sizes_.pixels(ROLE_BUTTON_WIDTH), dpi);
+        fitButtonToText(role.copy, nullptr, sizes_.pixels(COPY_BUTTON_WIDTH), dpi);
     }
 }
 

@@ -40,18 +40,17 @@ bool Box::create(HWND parent) {
     if (isBound()) return true;
     if (!NativeChild::ensureClass()) return false;  // the registration reported it
     setCreating(true);
-    if (!createEx(WS_EX_CONTROLPARENT, NativeChild::CLASS_NAME, L"", WS_CHILD, 0, 0, 0, 0, parent, nullptr)) {
+    if (!NativeChild::createAtRecordedPlace(*this, WS_EX_CONTROLPARENT, 0, parent)) {
         setCreating(false);
         NativeChild::reportCreationFailure();
         return false;
     }
-    setCommittedGeometry(0, 0, 0, 0);
     if (acceptsFiles_) DragAcceptFiles(handle(), TRUE);
     if (acceptsWebAddresses_) registerDropTarget();
     for (int i = 0; i < getComponentCount(); ++i) {
         IComponent* child = getComponent(i);
+        child->setOrigin(getLeftMargin(), getTopMargin());  // so that it is made in its place
         send(WM_APP_ATTACH, componentParam(child));
-        child->setOrigin(getLeftMargin(), getTopMargin());
     }
     setCreating(false);
     doLayout();

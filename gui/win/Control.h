@@ -89,7 +89,11 @@ public:
     // takes the new font at once.
     void setFontSetting(FontSetting* setting) {
         core_.setFontSetting(setting);
-        if (isBound()) applyFont();
+        if (isBound()) {
+            applyFont();
+        } else {
+            fontSettingChangedUnbound();
+        }
     }
     FontSetting* getFontSetting() const { return core_.fontSetting(); }
 
@@ -99,22 +103,30 @@ protected:
     // message handling still exists); this is the last resort.
     ~Control() override { destroyNative(); }
 
-    // Makes the native window (empty rectangle) and gives it its font; the caller
-    // then applies its properties and calls placeCreated(). Reports a failure.
+    // Makes the native window at the component's recorded place (see
+    // NativeChild::recordedPlace) and gives it its font; the caller then applies its
+    // properties and calls placeCreated(). Reports a failure.
     bool createNative(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int id, HWND parent) {
         if (isBound()) return false;
         core_.resolveText();
-        if (!createEx(exStyle, className, title ? title : core_.text(), style, 0, 0, 0, 0, parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)))) {
+        const NativeChild::Place at = NativeChild::recordedPlace(*this, style, parent);
+        HMENU menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+        const wchar_t* shown = title ? title : core_.text();
+        const bool made =
+            NativeChild::isOwnClass(className)
+                ? createSelfBinding(exStyle, className, shown, at.style, at.x, at.y, at.width, at.height, parent,
+                                    menuId)
+                : createEx(exStyle, className, shown, at.style, at.x, at.y, at.width, at.height, parent, menuId);
+        if (!made) {
             NativeChild::reportCreationFailure();
             return false;
         }
-        this->setCommittedGeometry(0, 0, 0, 0);
+        this->setCommittedGeometry(at.x, at.y, at.width, at.height);
         if (!this->isEnabled()) EnableWindow(handle(), FALSE);
         applyFont();
         return true;
     }
-    // Moves to the recorded geometry and shows the window when visible.
+    // Moves to the recorded geometry when it changed and shows the window when visible.
     void placeCreated() { NativeChild::placeCreated(this, handle()); }
     // On its own thread, from any thread; idempotent.
     void destroyNative() {
@@ -126,6 +138,8 @@ protected:
         core_.releaseGdi();
     }
     virtual void applyFont() { send(WM_SETFONT, reinterpret_cast<WPARAM>(core_.makeFont()), TRUE); }
+    // The setting changed before the window exists: the font is made at creation.
+    virtual void fontSettingChangedUnbound() {}
     bool moveNative(int x, int y, int width, int height) override {
         return NativeChild::move(handle(), x, y, width, height);
     }

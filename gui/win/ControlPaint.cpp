@@ -38,20 +38,27 @@ void ControlPaint::drawText(HDC dc, const wchar_t* text, RECT box, HFONT font, C
     if (oldFont) SelectObject(dc, oldFont);
 }
 
-SIZE ControlPaint::measureText(HWND hwnd, const wchar_t* text, HFONT font) {
+SIZE ControlPaint::measureText(const wchar_t* text, HFONT font) {
     SIZE size = {0, 0};
     if (!text || !*text) return size;
-    HDC dc = GetDC(hwnd);
-    if (!dc) return size;
-    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+    MeasuringDc measuring(font);
+    if (!measuring.get()) return size;
     RECT box = {0, 0, 0, 0};
-    if (DrawTextW(dc, text, -1, &box, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP)) {
+    if (DrawTextW(measuring.get(), text, -1, &box, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP)) {
         size.cx = box.right - box.left;
         size.cy = box.bottom - box.top;
     }
-    if (oldFont) SelectObject(dc, oldFont);
-    ReleaseDC(hwnd, dc);
     return size;
+}
+
+MeasuringDc::MeasuringDc(HFONT font) : dc_(CreateCompatibleDC(nullptr)), oldFont_(nullptr) {
+    if (dc_ && font) oldFont_ = SelectObject(dc_, font);
+}
+
+MeasuringDc::~MeasuringDc() {
+    if (!dc_) return;
+    if (oldFont_) SelectObject(dc_, oldFont_);  // the font is the caller's: never deleted with the DC
+    DeleteDC(dc_);
 }
 
 }  // namespace s::gui::win

@@ -21,8 +21,25 @@ public:
     // Draws `text` with `font` (not owned) in `colour`, transparent background,
     // putting the DC's font, colour and mode back afterwards.
     static void drawText(HDC dc, const wchar_t* text, RECT box, HFONT font, COLORREF colour, UINT format);
-    // The size of `text` in `font` on hwnd's DC (line breaks honoured); 0 x 0 for "".
-    static SIZE measureText(HWND hwnd, const wchar_t* text, HFONT font);
+    // The size of `text` in `font` (line breaks honoured); 0 x 0 for "".
+    static SIZE measureText(const wchar_t* text, HFONT font);
+};
+
+// A memory DC to measure text in, with `font` (not owned) selected while it lives.
+// It has the screen's metrics, as a window's DC has, and costs far less to get:
+// a window's DC needs its visible region worked out first.
+class MeasuringDc {
+public:
+    explicit MeasuringDc(HFONT font);
+    ~MeasuringDc();
+    MeasuringDc(const MeasuringDc&) = delete;
+    MeasuringDc& operator=(const MeasuringDc&) = delete;
+    // Null when no DC could be had.
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ oldFont_;
 };
 
 }  // namespace s::gui::win

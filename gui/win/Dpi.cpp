@@ -49,10 +49,16 @@ int Dpi::unscale(int pixels, int dpi) {
 }
 
 int Dpi::forSystem() {
+    // The system DPI is fixed for a process's life (a new scale needs a new
+    // sign-in), and every font setting asks for it: it is read once.
+    static volatile LONG known = 0;
+    if (const LONG dpi = InterlockedCompareExchange(&known, 0, 0)) return int(dpi);
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
     if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : DESIGN;
+    if (dpi <= 0) return DESIGN;  // asked again next time
+    InterlockedExchange(&known, dpi);
+    return dpi;
 }
 
 int Dpi::forWindow(HWND window) {

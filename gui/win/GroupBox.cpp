@@ -50,8 +50,8 @@ bool GroupBox::create(HWND parent) {
     if (!isEnabled()) EnableWindow(handle(), FALSE);
     for (int i = 0; i < getComponentCount(); ++i) {
         IComponent* child = getComponent(i);
+        child->setOrigin(getLeftMargin(), getTopMargin());  // so that it is made in its place
         send(WM_APP_ATTACH, reinterpret_cast<WPARAM>(child));
-        child->setOrigin(getLeftMargin(), getTopMargin());
     }
     setCreating(false);
     doLayout();

@@ -6,11 +6,13 @@
 
 namespace s::gui::win {
 
-InvisibleWindow* InvisibleWindow::newInstance() const { return new (std::nothrow) InvisibleWindow(); }
+InvisibleWindow* InvisibleWindow::newInstance() const {
+    return new (std::nothrow) InvisibleWindow();
+}
 
 bool InvisibleWindow::create() {
-    if (!createEx(0, WindowClass::NAME, L"", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                  nullptr, nullptr)) {
+    if (!createSelfBinding(0, WindowClass::NAME, L"", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, nullptr, nullptr)) {
         MessageBoxW(nullptr, L"Window Creation Failed!", L"Error!", MB_ICONWARNING | MB_OK);
         return false;
     }

@@ -41,6 +41,7 @@ void Label::reset() {
     savedText_.reset();
     saved_ = false;
     link_ = false;
+    sizeStale_ = true;
     format_ = DEFAULT_FORMAT;
     drawer_ = nullptr;
     hoverFont_ = pressedFont_ = nullptr;
@@ -66,8 +67,13 @@ void Label::applyFont() {
 
 bool Label::setText(const wchar_t* text, bool repaint) {
     if (isBound()) return send(WM_APP_LABEL_SET_TEXT, reinterpret_cast<WPARAM>(text), repaint ? 1 : 0) != 0;
-    if (sameText(text, core_.text())) return false;
-    return core_.setText(text);
+    if (sameText(text, core_.text()) || !core_.setText(text)) return false;
+    sizeStale_ = true;
+    return true;
+}
+
+void Label::measure() {
+    if (!isBound() && sizeStale_) measureText();
 }
 
 bool Label::replaceText(const wchar_t* text, bool repaint) {
@@ -126,21 +132,17 @@ LRESULT Label::answerGetText(WPARAM room, LPARAM buffer) const {
 }
 
 void Label::measureText() {
-    if (!isBound()) return;
+    if (!isBound()) core_.makeFont();  // made again at creation, when the setting may have changed
     SIZE size = {0, 0};
     if (drawer_) {
-        HDC dc = GetDC(handle());
-        if (dc) {
-            HGDIOBJ old = SelectObject(dc, core_.font());
-            drawer_->measure(dc, core_.text(), -1, &size);
-            SelectObject(dc, old);
-            ReleaseDC(handle(), dc);
-        }
+        MeasuringDc measuring(core_.font());
+        if (measuring.get()) drawer_->measure(measuring.get(), core_.text(), -1, &size);
     } else {
-        size = ControlPaint::measureText(handle(), core_.text(), core_.font());
+        size = ControlPaint::measureText(core_.text(), core_.font());
     }
     setMinimumSize(size.cx, size.cy);
     setPreferredSize(size.cx, size.cy);
+    sizeStale_ = false;
 }
 
 // ---- Links

@@ -65,6 +65,9 @@ public:
     bool create(HWND parent) override;
 
     // ---- IControl / ILabel
+    // Before the window exists a layout pass measures a changed text, so a window
+    // laid out before its controls are made gives each its final place at once.
+    void measure() override;
     bool setText(const wchar_t* text) override { return setText(text, true); }
     bool setText(const wchar_t* text, bool repaint) override;
     void showTemporaryText(const wchar_t* text, bool repaint, int durationMs) override;
@@ -88,6 +91,7 @@ protected:
     void paintClient(HDC dc, int width, int height) override;
     // Labels draw their text themselves: the font is made, the text measured again.
     void applyFont() override;
+    void fontSettingChangedUnbound() override { sizeStale_ = true; }
 
 private:
     bool handleMouse(UINT msg, LPARAM lp, LRESULT* result);
@@ -97,7 +101,8 @@ private:
     void restoreSavedText();
     // WM_GETTEXT: the shown text into `buffer` (room for `room` characters); the count copied.
     LRESULT answerGetText(WPARAM room, LPARAM buffer) const;
-    // Sets the minimum and preferred size to the text's size on the window's DC.
+    // Sets the minimum and preferred size to the text's size in the shown font
+    // (made first when the window does not exist yet).
     void measureText();
     void applyHover(const control::HoverState::Change& change);
     // The press or hover ends without a release: state 0, capture given back.
@@ -109,6 +114,7 @@ private:
     str::strbuffer::StrBuffer savedText_;  // owned (embedded): the text under a temporary one
     bool saved_;
     bool link_;
+    bool sizeStale_;  // before the window exists: the text or font changed since it was measured
     UINT format_;
     drawer::IText* drawer_;     // not owned
     FontSetting* hoverFont_;    // not owned

@@ -8,10 +8,15 @@ void NativeChild::reportCreationFailure() {
     MessageBoxW(nullptr, L"Window Creation Failed!", L"Error!", MB_ICONWARNING | MB_OK);
 }
 
+NativeChild::Place NativeChild::recordedPlace(const IComponent& component, DWORD style, HWND parent) {
+    if (component.isVisible() && parent && !IsWindowVisible(parent)) style |= WS_VISIBLE;
+    return Place{component.getOriginX() + component.getX(), component.getOriginY() + component.getY(),
+                 component.getWidth(), component.getHeight(), style};
+}
+
 void NativeChild::placeCreated(IComponent* component, HWND hwnd) {
-    component->setCommittedGeometry(0, 0, 0, 0);
     component->commit();
-    if (component->isVisible()) ShowWindow(hwnd, SW_SHOW);
+    if (component->isVisible() && !(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE)) ShowWindow(hwnd, SW_SHOW);
 }
 
 bool NativeChild::move(HWND hwnd, int x, int y, int width, int height) {

@@ -20,7 +20,7 @@ void Spacer::reset() {
 bool Spacer::create(HWND parent) {
     if (isBound()) return true;
     if (!NativeChild::ensureClass()) return false;  // the registration reported it
-    if (!createEx(0, NativeChild::CLASS_NAME, L"", WS_CHILD, 0, 0, 0, 0, parent, nullptr)) {
+    if (!NativeChild::createAtRecordedPlace(*this, 0, 0, parent)) {
         NativeChild::reportCreationFailure();
         return false;
     }

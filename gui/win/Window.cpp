@@ -99,12 +99,14 @@ void Window::startThread() {
     thread_->waitUntilReadyOrEnded();
 }
 
-DWORD Window::getThreadId() const { return thread_ ? thread_->id() : 0; }
+DWORD Window::getThreadId() const {
+    return thread_ ? thread_->id() : 0;
+}
 
 bool Window::createOnThread() {
     if (!WindowClass::ensureRegistered() || !owner_.create()) return false;
-    if (!createEx(WS_EX_CLIENTEDGE, WindowClass::NAME, L"Window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                  240, 120, owner_.handle(), nullptr)) {
+    if (!createSelfBinding(WS_EX_CLIENTEDGE, WindowClass::NAME, L"Window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                           CW_USEDEFAULT, 240, 120, owner_.handle(), nullptr)) {
         MessageBoxW(nullptr, L"Window Creation Failed!", L"Error!", MB_ICONWARNING | MB_OK);
         owner_.destroy();
         return false;
@@ -115,7 +117,8 @@ bool Window::createOnThread() {
     if (watchClipboard_) joinClipboardChain();
     created_ = true;
     if (menuBar_) SetMenu(handle(), menuBar_->getMenuHandle());
-    applyIcons();
+    // A new window has no icons: telling it "none" costs a round to the display for nothing.
+    if (smallIcon_ || largeIcon_) applyIcons();
     return true;
 }
 
@@ -176,7 +179,9 @@ void Window::stopThread() {
     SuspendThread(thread_->handle());
 }
 
-int Window::getComponentCount() const { return components_ ? int(components_->length()) : 0; }
+int Window::getComponentCount() const {
+    return components_ ? int(components_->length()) : 0;
+}
 
 IComponent* Window::getComponent(int i) const {
     if (i < 0 || i >= getComponentCount()) return nullptr;

@@ -1,5 +1,6 @@
 #include "gui/win/WindowClass.h"
 
+#include "framework/Wnd.h"
 #include "gui/win/ReflectionRules.h"
 
 namespace s::gui::win {
@@ -37,7 +38,9 @@ bool registerOnce() {
 }
 
 // A control that sent a notification: a live window other than the receiver.
-bool isSender(HWND hwnd, HWND control) { return control && control != hwnd && IsWindow(control); }
+bool isSender(HWND hwnd, HWND control) {
+    return control && control != hwnd && IsWindow(control);
+}
 
 }  // namespace
 
@@ -97,29 +100,32 @@ LRESULT WindowClass::forwardMenuPopup(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 }
 
 LRESULT CALLBACK WindowClass::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // A window of this class made by its object: the object sees this first message too.
+    if (framework::Wnd::bindWhileCreating(hwnd, msg, lp))
+        return CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)), hwnd, msg, wp, lp);
     if (isControlColourMessage(msg)) return reflectColour(hwnd, msg, wp, lp);
     switch (msg) {
-    case WM_COMMAND:
-        return lp ? reflectCommand(hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
-    case WM_NOTIFY:
-        return reflectNotify(hwnd, msg, wp, lp);
-    case WM_HSCROLL:
-    case WM_VSCROLL:  // vertical track bars report the same way
-        if (isSender(hwnd, reinterpret_cast<HWND>(lp))) SendMessageW(reinterpret_cast<HWND>(lp), msg, wp, lp);
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    case WM_SETCURSOR:
-        return setCursor(hwnd, msg, wp, lp);
-    case WM_INITMENU:
-    case WM_LBUTTONDOWN:
-        // A click or an opened menu counts as activation for the window's listeners.
-        SendMessageW(hwnd, WM_ACTIVATE, WA_CLICKACTIVE, 0);
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    case WM_INITMENUPOPUP:
-        return forwardMenuPopup(hwnd, msg, wp, lp);
-    case WM_APP_CLOSE:
-        return SendMessageW(hwnd, WM_CLOSE, 0, 0);
-    default:
-        return DefWindowProcW(hwnd, msg, wp, lp);
+        case WM_COMMAND:
+            return lp ? reflectCommand(hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+        case WM_NOTIFY:
+            return reflectNotify(hwnd, msg, wp, lp);
+        case WM_HSCROLL:
+        case WM_VSCROLL:  // vertical track bars report the same way
+            if (isSender(hwnd, reinterpret_cast<HWND>(lp))) SendMessageW(reinterpret_cast<HWND>(lp), msg, wp, lp);
+            return DefWindowProcW(hwnd, msg, wp, lp);
+        case WM_SETCURSOR:
+            return setCursor(hwnd, msg, wp, lp);
+        case WM_INITMENU:
+        case WM_LBUTTONDOWN:
+            // A click or an opened menu counts as activation for the window's listeners.
+            SendMessageW(hwnd, WM_ACTIVATE, WA_CLICKACTIVE, 0);
+            return DefWindowProcW(hwnd, msg, wp, lp);
+        case WM_INITMENUPOPUP:
+            return forwardMenuPopup(hwnd, msg, wp, lp);
+        case WM_APP_CLOSE:
+            return SendMessageW(hwnd, WM_CLOSE, 0, 0);
+        default:
+            return DefWindowProcW(hwnd, msg, wp, lp);
     }
 }
 

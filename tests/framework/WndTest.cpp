@@ -166,3 +166,59 @@ TEST_F(WndTest, ManyWindowsLeaveNoUserHandles) {
     EXPECT_EQ(before.gdi, after.gdi);
     EXPECT_EQ(before.kernel, after.kernel);
 }
+
+namespace {
+
+const wchar_t kSelfBindingClass[] = L"FrameworkSelfBindingClass";
+
+LRESULT CALLBACK selfBindingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (framework::Wnd::bindWhileCreating(hwnd, msg, lp))
+        return CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)), hwnd, msg, wp, lp);
+    return testClassProc(hwnd, msg, wp, lp);
+}
+
+// Makes a self-binding child of its own class while it is being created.
+class NestingWnd : public RecordingWnd {
+public:
+    RecordingWnd inner;
+
+protected:
+    LRESULT windowProc(UINT msg, WPARAM wp, LPARAM lp) override {
+        const LRESULT result = RecordingWnd::windowProc(msg, wp, lp);
+        if (msg == WM_CREATE)
+            inner.createSelfBinding(0, kSelfBindingClass, L"c", WS_CHILD, 0, 0, 5, 5, handle(), nullptr);
+        return result;
+    }
+};
+
+}  // namespace
+
+// Without a hook, the object is bound on WM_NCCREATE: it still sees creation, a
+// window made during its creation gets its own object, and a window of the class
+// made by anyone else is never taken for the one being made.
+TEST_F(WndTest, SelfBindingClassBindsOnCreationWithoutAHook) {
+    static const bool registered = [] {
+        WNDCLASSEXW wc = {};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = selfBindingProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = kSelfBindingClass;
+        return RegisterClassExW(&wc) != 0;
+    }();
+    ASSERT_TRUE(registered);
+    NestingWnd outer;
+    ASSERT_TRUE(outer.createSelfBinding(0, kSelfBindingClass, L"t", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    const std::vector<UINT> expectedStart = {WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE};
+    ASSERT_GE(outer.saw.size(), 3u);
+    EXPECT_EQ(expectedStart, std::vector<UINT>(outer.saw.begin(), outer.saw.begin() + 3));
+    EXPECT_EQ(&outer, framework::Wnd::fromHandle(outer.handle()));
+    ASSERT_TRUE(outer.inner.isBound());
+    EXPECT_EQ(&outer.inner, framework::Wnd::fromHandle(outer.inner.handle()));
+    EXPECT_EQ(WM_NCCREATE, outer.inner.saw.front());
+
+    HWND stranger = CreateWindowExW(0, kSelfBindingClass, L"s", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(nullptr, stranger);
+    EXPECT_EQ(nullptr, framework::Wnd::fromHandle(stranger));
+    DestroyWindow(stranger);
+}
