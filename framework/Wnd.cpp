@@ -85,6 +85,16 @@ bool Wnd::createSelfBinding(DWORD exStyle, const wchar_t* className, const wchar
     return hwnd_ == created;
 }
 
+bool Wnd::createThenBind(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
+                         int width, int height, HWND parent, HMENU menuOrId) {
+    if (hwnd_) return false;
+    HWND created = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (!created) return false;
+    bind(created);
+    return true;
+}
+
 bool Wnd::bindWhileCreating(HWND hwnd, UINT msg, LPARAM lp) {
     if (msg != WM_NCCREATE || !tPendingBind || !lp) return false;
     if (reinterpret_cast<const CREATESTRUCTW*>(lp)->lpCreateParams != tPendingBind) return false;

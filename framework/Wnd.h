@@ -35,6 +35,11 @@ public:
     // The same for a window whose class procedure calls bindWhileCreating first.
     bool createSelfBinding(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
                            int width, int height, HWND parent, HMENU menuOrId);
+    // Creates the window, then binds it: the object misses its creation messages
+    // (WM_NCCREATE to WM_CREATE, the first size and move). For system controls,
+    // whose creation only their own class handles, it spares the hook.
+    bool createThenBind(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
+                        int width, int height, HWND parent, HMENU menuOrId);
     // For class procedures: binds the window being made by createSelfBinding to
     // its object when `msg` is its WM_NCCREATE; true when it did, and the message
     // should then go to the window's new procedure.

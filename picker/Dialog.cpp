@@ -149,12 +149,13 @@ bool Dialog::setUp(bool startupFlag) {
     StartTrace::mark("skin-and-layout");
     SendMessageW(window_->getHandle(), s::gui::win::WM_APP_ATTACH, reinterpret_cast<WPARAM>(mainColumn_), 0);
     StartTrace::mark("native-controls");
-    samplerThread_->runOnce(this);
-    StartTrace::mark("sampler-thread");
     applyBehaviours();
     StartTrace::mark("placement");
     window_->show(true, !startupFlag);
     StartTrace::mark("shown");
+    // The sampler only waits for Alt: its thread need not hold up the first show.
+    samplerThread_->runOnce(this);
+    StartTrace::mark("sampler-thread");
     // Creating windows costs time a person would see: the page that is not shown
     // gets its windows after the window appeared, on the window's thread.
     window_->sendUserEvent(HIDDEN_PAGE_EVENT, nullptr, 0, 0);

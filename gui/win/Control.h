@@ -116,7 +116,7 @@ protected:
             NativeChild::isOwnClass(className)
                 ? createSelfBinding(exStyle, className, shown, at.style, at.x, at.y, at.width, at.height, parent,
                                     menuId)
-                : createEx(exStyle, className, shown, at.style, at.x, at.y, at.width, at.height, parent, menuId);
+                : createThenBind(exStyle, className, shown, at.style, at.x, at.y, at.width, at.height, parent, menuId);
         if (!made) {
             NativeChild::reportCreationFailure();
             return false;
