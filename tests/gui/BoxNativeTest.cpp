@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "gui/win/Box.h"
+#include "gui/win/Label.h"
 #include "gui/win/Spacer.h"
 #include "gui/win/WindowClass.h"
 
@@ -83,6 +84,7 @@ protected:
     int moves() const { return a.nativeMoves + b.nativeMoves + c.nativeMoves + row.nativeMoves + inner.nativeMoves; }
 
     HWND host_ = nullptr;
+    s::gui::win::Label label;  // added by the tests that want it; outlives the boxes
     WatchedBox root, row, inner;
     WatchedSpacer a, b, c;
 };
@@ -99,6 +101,25 @@ TEST_F(BoxNativeTest, CreatesChildrenAndPlacesThemOnce) {
         expectNativeMatchesRecord(*component);
     EXPECT_EQ(4, rectInParent(a.getHandle()).left);  // inside the root's margins
     EXPECT_EQ(4 + 20, rectInParent(row.getHandle()).top);
+}
+
+// A tree laid out before its windows exist (as the main window is) gets each
+// window made in its place: no window is moved afterwards, and a label measured
+// before its window existed keeps the size it measures once it has one.
+TEST_F(BoxNativeTest, LaidOutBeforeCreationEachWindowIsMadeInPlace) {
+    label.setText(L"Measured before");
+    inner.add(&label);
+    root.doLayout();
+    const int width = label.getWidth(), height = label.getHeight();
+    EXPECT_GT(width, 0);
+    EXPECT_GT(height, 0);
+    ASSERT_TRUE(root.create(host_));
+    EXPECT_EQ(0, moves());
+    EXPECT_EQ(width, label.getWidth());
+    EXPECT_EQ(height, label.getHeight());
+    for (const IComponent* component :
+         {static_cast<IComponent*>(&label), static_cast<IComponent*>(&c), static_cast<IComponent*>(&inner)})
+        expectNativeMatchesRecord(*component);
 }
 
 TEST_F(BoxNativeTest, EachWindowMovesAtMostOncePerPass) {
