@@ -82,7 +82,10 @@ bool Wnd::createSelfBinding(DWORD exStyle, const wchar_t* className, const wchar
         unbind();
         return false;
     }
-    return hwnd_ == created;
+    if (hwnd_ == created) return true;
+    // A class whose procedure never called bindWhileCreating: no window without its object.
+    DestroyWindow(created);
+    return false;
 }
 
 bool Wnd::createThenBind(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,

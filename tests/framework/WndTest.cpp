@@ -221,4 +221,10 @@ TEST_F(WndTest, SelfBindingClassBindsOnCreationWithoutAHook) {
     ASSERT_NE(nullptr, stranger);
     EXPECT_EQ(nullptr, framework::Wnd::fromHandle(stranger));
     DestroyWindow(stranger);
+
+    // A class that never binds: no window is left without its object.
+    RecordingWnd unbound;
+    EXPECT_FALSE(unbound.createSelfBinding(0, kClass, L"orphan", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr));
+    EXPECT_FALSE(unbound.isBound());
+    EXPECT_EQ(nullptr, FindWindowW(kClass, L"orphan"));
 }
