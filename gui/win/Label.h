@@ -9,8 +9,10 @@
 // one of three font settings by hover state (normal, hover, pressed).
 //
 // Text changes run on the label's thread (WM_APP_LABEL_SET_TEXT): the text is
-// replaced only when it differs, measured on the window's DC (which sets the
-// minimum and preferred size), and the outermost box above lays out again.
+// replaced only when it differs, measured in its font (which sets the minimum
+// and preferred size), and the outermost box above lays out again. Before the
+// window exists a changed text is measured when a layout pass asks (measure),
+// so a window can be laid out before its controls are made.
 // A temporary text (WM_APP_LABEL_TEMPORARY_TEXT) shows for a while with timer
 // 100; the text shown before it comes back when the timer fires, even after a
 // second temporary text.
