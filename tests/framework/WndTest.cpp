@@ -19,15 +19,17 @@ LRESULT CALLBACK testClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
+bool registerClass(const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = name;
+    return RegisterClassExW(&wc) != 0;
+}
+
 void registerTestClass() {
-    static bool done = [] {
-        WNDCLASSEXW wc = {};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = testClassProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = kClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
+    static const bool done = registerClass(kClass, testClassProc);
     ASSERT_TRUE(done);
 }
 
@@ -197,14 +199,7 @@ protected:
 // window made during its creation gets its own object, and a window of the class
 // made by anyone else is never taken for the one being made.
 TEST_F(WndTest, SelfBindingClassBindsOnCreationWithoutAHook) {
-    static const bool registered = [] {
-        WNDCLASSEXW wc = {};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = selfBindingProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = kSelfBindingClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
+    static const bool registered = registerClass(kSelfBindingClass, selfBindingProc);
     ASSERT_TRUE(registered);
     NestingWnd outer;
     ASSERT_TRUE(outer.createSelfBinding(0, kSelfBindingClass, L"t", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));

@@ -27,18 +27,13 @@
 namespace {
 
 using picker_testing::DialogTest;
+using picker_testing::windowText;
 using s::gui::dialogs::About3;
 using Dialog = s::image::gui::dialogs::huesnap::Dialog;
 
 constexpr int SHOW_VERSION = 10000;
 
 using picker_testing::openedPages;
-
-std::wstring windowText(HWND hwnd) {
-    wchar_t text[256] = {};
-    GetWindowTextW(hwnd, text, 256);
-    return text;
-}
 
 RECT screenRect(HWND hwnd) {
     RECT rect = {};

@@ -17,6 +17,7 @@
 namespace {
 
 using picker_testing::DialogTest;
+using picker_testing::windowText;
 using s::image::color::ColorValue;
 using s::image::color::Contrast;
 using s::image::gui::dialogs::huesnap::ColorUpdate;
@@ -28,12 +29,6 @@ constexpr int SHOW_CONTRAST = 420;
 constexpr ColorValue WHITE = 0x00FFFFFF;
 constexpr ColorValue GREY_77 = 0x00777777;
 constexpr ColorValue GREY_76 = 0x00767676;
-
-std::wstring windowText(HWND hwnd) {
-    wchar_t text[512] = {};
-    GetWindowTextW(hwnd, text, 512);
-    return text;
-}
 
 int windowHeight(HWND hwnd) {
     RECT rect = {};

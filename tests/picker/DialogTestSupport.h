@@ -36,6 +36,13 @@ inline void deleteKey(const wchar_t* path) {
     key->release();
 }
 
+// A window's text, whatever its length.
+inline std::wstring windowText(HWND hwnd) {
+    std::wstring text(size_t(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(size_t(GetWindowTextW(hwnd, &text[0], int(text.size()))));
+    return text;
+}
+
 // Runs the action it is given when the window raises kRunEvent.
 class Runner : public s::gui::events::IEventListener {
 public:
@@ -72,8 +79,8 @@ protected:
     // The window as the program starts it (after the test stored what it needs).
     Dialog& start(bool startupFlag = false) {
         appWindow_ = s::app::win::AppWindow::acquire();
-        EXPECT_TRUE(appWindow_->initialize(app_, L"MainWindow", L"Freeware", 300, 420, app_->skinner(), L"Close",
-                                           nullptr));
+        EXPECT_TRUE(
+            appWindow_->initialize(app_, L"MainWindow", L"Freeware", 300, 420, app_->skinner(), L"Close", nullptr));
         dialog_ = Dialog::acquire();
         dialog_->setAppWindow(appWindow_);
         EXPECT_TRUE(dialog_->setUp(startupFlag));
